@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is missing (apt-get, sudo when not root) and builds. Quiet when all is there.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins libbenchmark-dev
+          xvfb xauth imagemagick fonts-liberation ngspice gnuplot-nox)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+if [ ! -f build/CMakeCache.txt ]; then
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+fi
+if ! cmake --build build -j"$(nproc)" >build/build.log 2>&1; then
+  cat build/build.log
+  exit 1
+fi
