@@ -1,0 +1,63 @@
+#pragma once
+// The wave plot: a picture box whose drawing persists. Traces are drawn into an image that the
+// paint event copies to the screen; the fixed axis and tick marks are painted over it at every
+// paint, so clearing the picture never removes them, while painting old traces in white without
+// clearing (the envelope) piles up on the image exactly as on a real drawing surface.
+
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+#include <QWidget>
+#include <span>
+
+class QPainter;
+
+namespace display {
+
+class PlotArea : public QWidget {
+    Q_OBJECT
+  public:
+    explicit PlotArea(QWidget* parent = nullptr);
+
+    // The sunken border of a classic picture box, on each side; the inner area excludes it.
+    static constexpr int kBorder = 2;
+
+    // Fills the picture with the back colour.
+    void Clear();
+    // A new back colour erases everything drawn, as on a real picture box.
+    void SetBackColor(QColor colour);
+    QColor BackColor() const { return backColour_; }
+
+    // An open polyline through integer pixel points of the inner area, pen width 1, no
+    // antialiasing, so drawing the same points again in another colour covers every pixel.
+    // Points without a place (see trace_points.h) break the line; nothing is drawn to them.
+    void DrawPolyline(std::span<const QPoint> points, QColor colour);
+
+    int InnerWidth() const;
+    int InnerHeight() const;
+
+    // What has been drawn, without the fixed marks.
+    const QImage& Surface() const { return surface_; }
+    // What the user sees inside the border: the drawing with the fixed marks over it.
+    QImage Composed() const;
+
+  signals:
+    // Positions are pixels of the inner area, as the plot's own coordinates.
+    void MousePressed(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void MouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    void PaintFixedMarks(QPainter& painter) const;
+    void EnsureSurfaceSize();
+
+    QColor backColour_{Qt::white};
+    QImage surface_;
+};
+
+}  // namespace display
