@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace help {
+
+// The about box: the program's name on a dark-red band and its credit lines. Non-modal; OK hides
+// it and hands the front back to the main window, closing it through its frame discards it.
+class AboutBox : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit AboutBox(QWidget* mainWindow);
+
+    bool IsDiscarded() const { return discarded_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void ReturnToMainWindow();
+
+    QPointer<QWidget> mainWindow_;
+    QWidget* Picture1;
+    QLabel* lblTitle;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QPushButton* cmdOK;
+    bool discarded_ = false;
+};
+
+}  // namespace help

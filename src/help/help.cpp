@@ -1,0 +1,54 @@
+#include "help/help.h"
+
+#include <QPointer>
+
+#include "help/about_box.h"
+#include "help/help_window.h"
+
+namespace help {
+namespace {
+
+// The one help window and the one about box, if they exist. QPointer forgets a window that has
+// been deleted.
+QPointer<HelpWindow> helpWindow;
+QPointer<AboutBox> aboutBox;
+
+void BringToFront(QWidget& window) {
+    if (window.isMinimized()) window.showNormal();
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+// Whatever the main window is, the windows it opened leave with it.
+void TieTo(QWidget* mainWindow, QWidget& window) {
+    if (mainWindow != nullptr) {
+        QObject::connect(mainWindow, &QObject::destroyed, &window, &QObject::deleteLater);
+    }
+}
+
+}  // namespace
+
+void ShowHelp(QWidget* mainWindow) {
+    // A window closed through its frame is waiting to be deleted; the user asked for a fresh one.
+    if (helpWindow == nullptr || helpWindow->IsDiscarded()) {
+        helpWindow = new HelpWindow;
+        TieTo(mainWindow, *helpWindow);
+    }
+    BringToFront(*helpWindow);
+}
+
+void ShowAbout(QWidget* mainWindow) {
+    if (aboutBox == nullptr || aboutBox->IsDiscarded()) {
+        aboutBox = new AboutBox(mainWindow);
+        TieTo(mainWindow, *aboutBox);
+    }
+    BringToFront(*aboutBox);
+}
+
+void CloseAll() {
+    delete helpWindow.data();
+    delete aboutBox.data();
+}
+
+}  // namespace help

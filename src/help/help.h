@@ -1,0 +1,20 @@
+#pragma once
+
+class QWidget;
+
+namespace help {
+
+// What the main window's Help menu and Exit call. Both windows are top-level windows of their own
+// (not kept above the main window), created on first use and discarded when the main window goes.
+
+// Help Text: creates the help window on first use (or after it was closed through its frame) and
+// otherwise shows it as it was left, in front.
+void ShowHelp(QWidget* mainWindow);
+
+// About: shows the one about box in front, creating it if there is none.
+void ShowAbout(QWidget* mainWindow);
+
+// Exit: closes and discards the help window and the about box at once, whatever their state.
+void CloseAll();
+
+}  // namespace help

@@ -1,0 +1,106 @@
+#include "help/help_window.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTreeWidget>
+
+#include "display/twips.h"
+#include "help/topics.h"
+
+namespace help {
+namespace {
+
+const QString kTypeface = QStringLiteral("Times New Roman");
+constexpr qreal kTitlePoints = 18;
+constexpr qreal kTextPoints = 12;
+
+void SetPointSize(QTextCursor range, qreal points) {
+    QTextCharFormat format;
+    format.setFontPointSize(points);
+    range.mergeCharFormat(format);
+}
+
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      lblSelectTopic(new QLabel(QStringLiteral("Help File:"), this)),
+      tvwHelpTree(new QTreeWidget(this)),
+      rtfHelpDisplay(new QTextEdit(this)),
+      cmdQuit(new QPushButton(QStringLiteral("Quit Help"), this)) {
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(QStringLiteral("Corvane Help"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(display::TwipsToPixels(8655, logicalDpiX()),
+                 display::TwipsToPixels(5520, logicalDpiY()));
+
+    lblSelectTopic->setObjectName(QStringLiteral("lblSelectTopic"));
+    lblSelectTopic->setFont(QFont(kTypeface, 12, QFont::Bold));
+    lblSelectTopic->setGeometry(display::TwipsToPixels(360, 360, 1815, 375, logicalDpiX()));
+
+    tvwHelpTree->setObjectName(QStringLiteral("tvwHelpTree"));
+    tvwHelpTree->setFont(QFont(kTypeface, 12));
+    tvwHelpTree->setHeaderHidden(true);
+    tvwHelpTree->setGeometry(display::TwipsToPixels(240, 1080, 2775, 3855, logicalDpiX()));
+
+    rtfHelpDisplay->setObjectName(QStringLiteral("rtfHelpDisplay"));
+    rtfHelpDisplay->setFont(QFont(kTypeface, 12));
+    rtfHelpDisplay->setReadOnly(true);
+    rtfHelpDisplay->setGeometry(display::TwipsToPixels(3120, 1080, 5055, 3855, logicalDpiX()));
+
+    cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
+    cmdQuit->setGeometry(display::TwipsToPixels(6120, 5040, 975, 375, logicalDpiX()));
+
+    BuildTree();
+
+    connect(tvwHelpTree, &QTreeWidget::itemClicked, this, &HelpWindow::ShowTopicOf);
+    // Enter on a node reads it too, so the tree can be used from the keyboard.
+    connect(tvwHelpTree, &QTreeWidget::itemActivated, this, &HelpWindow::ShowTopicOf);
+    connect(cmdQuit, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void HelpWindow::BuildTree() {
+    const auto topics = HelpTopics();
+    // Top-level topics come first in the table, so each parent exists before its children.
+    for (std::size_t i = 0; i < topics.size(); ++i) {
+        const QString title = QString::fromUtf8(topics[i].title);
+        auto* node = topics[i].parent == 0 ? new QTreeWidgetItem(tvwHelpTree)
+                                           : new QTreeWidgetItem(topicNodes_[topics[i].parent - 1]);
+        node->setText(0, title);
+        node->setData(0, Qt::UserRole, title);  // the node's key
+        topicNodes_[i] = node;
+    }
+    tvwHelpTree->collapseAll();
+    tvwHelpTree->clearSelection();
+}
+
+void HelpWindow::ShowTopicOf(QTreeWidgetItem* node) {
+    if (node == nullptr) return;
+    const auto topics = HelpTopics();
+    const HelpTopic* shown = nullptr;
+    for (std::size_t i = 0; i < topics.size(); ++i) {
+        if (topicNodes_[i]->text(0) == node->text(0)) shown = &topics[i];
+    }
+    if (shown == nullptr) return;
+
+    rtfHelpDisplay->setPlainText(TopicDisplayText(*shown));
+    QTextDocument* document = rtfHelpDisplay->document();
+    QTextCursor everything(document);
+    everything.select(QTextCursor::Document);
+    SetPointSize(everything, kTextPoints);
+    const QTextCursor title = document->find(QString::fromUtf8(shown->title));
+    if (!title.isNull()) SetPointSize(title, kTitlePoints);
+    rtfHelpDisplay->setTextCursor(QTextCursor(document));
+}
+
+void HelpWindow::closeEvent(QCloseEvent* event) {
+    discarded_ = true;
+    QWidget::closeEvent(event);
+}
+
+}  // namespace help
