@@ -14,17 +14,30 @@ namespace sim {
 // steps (status line, plot scale, timer interval) around this.
 void PrepareRun(Model& m, bool cascaded);
 
+// The attenuation constant (nepers per transit time) of an attenuation in % per line length.
+// 100 % is total loss: the constant is +inf and StepFactor gives exactly 0, so a wave dies after
+// one step and nothing becomes nan. The run start and the attenuation entry both use it.
+double AttenuationConstantOf(double attenuationPercent, double stepTime);
+
+// e, the amplitude factor of one step: exp(-AttenuationConstant × StepTime), 0 for total loss.
+double StepFactor(const Model& m);
+
 // Puts the line at rest: every present voltage and current 0.
 void ResetLine(Model& m);
 
 // Sets SourceVoltage for this tick from the source keyword and the source clock.
 void SourceValue(Model& m, const std::string& source);
 
-// Sets the load coefficients D, A, B, P, Q for the present LoadType.
+// Sets the load coefficients D, A, B, P, Q for the present LoadType. "Resistor" sets c = 0,
+// "Inductor" r2 = 0 (until the next run start); "Impedance" derives LoadCapacitance (negative
+// reactance, held at most 1e200 pF: a short at every frequency) or LoadInductance (positive).
 void LoadBoundary(Model& m);
 
 // Called after every point of a tick; the window processes pending events there.
-// It may change parameters; the tick stays well defined.
+// It may change parameters; the tick stays well defined: the loop keeps its own counter, e is
+// fixed for the tick, every other quantity is read afresh at the next point. A hook that
+// restarts the run (PrepareRun, ResetLine) lets this tick finish on the reset level 0; the
+// points already computed before the restart still reach level 1 and are shifted in.
 using PointHook = std::function<void()>;
 
 // Source value, then the 201 points from the source end to the load end into level 1.
