@@ -1,0 +1,28 @@
+#include "display/trace_drawing.h"
+
+namespace display {
+
+void BeginTickDrawing(PlotArea& plot, bool envelope, bool voltage, bool current,
+                      const TracePoints& voltagePoints, const TracePoints& currentPoints) {
+    if (!envelope) {
+        plot.Clear();
+        return;
+    }
+    if (voltage) plot.DrawPolyline(voltagePoints, QColor(kEnvelopePaint));
+    if (current) plot.DrawPolyline(currentPoints, QColor(kEnvelopePaint));
+}
+
+void DrawTraces(PlotArea& plot, bool voltage, bool current, const TracePoints& voltagePoints,
+                const TracePoints& currentPoints) {
+    if (voltage) plot.DrawPolyline(voltagePoints, QColor(kVoltageColour));
+    if (current) plot.DrawPolyline(currentPoints, QColor(kCurrentColour));
+}
+
+void RedrawPlot(PlotArea& plot, const sim::Model& m, const PlotScale& scale, bool voltage,
+                bool current, TracePoints& voltagePoints, TracePoints& currentPoints) {
+    plot.Clear();
+    MapLastStep(m, scale, voltagePoints, currentPoints);
+    DrawTraces(plot, voltage, current, voltagePoints, currentPoints);
+}
+
+}  // namespace display
