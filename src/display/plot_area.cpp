@@ -45,7 +45,7 @@ PlotArea::PlotArea(QWidget* parent) : QWidget(parent) {
 int PlotArea::InnerWidth() const { return std::max(0, width() - 2 * kBorder); }
 int PlotArea::InnerHeight() const { return std::max(0, height() - 2 * kBorder); }
 
-void PlotArea::EnsureSurfaceSize() {
+void PlotArea::EnsureSurfaceSize() const {
     const QSize inner(std::max(1, InnerWidth()), std::max(1, InnerHeight()));
     if (surface_.size() == inner) return;
     QImage grown(inner, QImage::Format_RGB32);
@@ -57,7 +57,13 @@ void PlotArea::EnsureSurfaceSize() {
     surface_ = grown;
 }
 
+const QImage& PlotArea::Surface() const {
+    EnsureSurfaceSize();
+    return surface_;
+}
+
 void PlotArea::Clear() {
+    EnsureSurfaceSize();
     surface_.fill(backColour_);
     update();
 }
@@ -68,6 +74,7 @@ void PlotArea::SetBackColor(QColor colour) {
 }
 
 void PlotArea::DrawPolyline(std::span<const QPoint> points, QColor colour) {
+    EnsureSurfaceSize();
     QPainter painter(&surface_);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(ThinPen(colour));
@@ -94,7 +101,7 @@ void PlotArea::PaintFixedMarks(QPainter& painter) const {
 }
 
 QImage PlotArea::Composed() const {
-    QImage picture = surface_.copy();
+    QImage picture = Surface().copy();
     QPainter painter(&picture);
     PaintFixedMarks(painter);
     return picture;
@@ -120,7 +127,7 @@ void PlotArea::paintEvent(QPaintEvent*) {
 
     painter.translate(kBorder, kBorder);
     painter.setClipRect(0, 0, InnerWidth(), InnerHeight());
-    painter.drawImage(0, 0, surface_);
+    painter.drawImage(0, 0, Surface());
     PaintFixedMarks(painter);
 }
 

@@ -37,7 +37,7 @@ class PlotArea : public QWidget {
     int InnerHeight() const;
 
     // What has been drawn, without the fixed marks.
-    const QImage& Surface() const { return surface_; }
+    const QImage& Surface() const;
     // What the user sees inside the border: the drawing with the fixed marks over it.
     QImage Composed() const;
 
@@ -54,10 +54,12 @@ class PlotArea : public QWidget {
 
   private:
     void PaintFixedMarks(QPainter& painter) const;
-    void EnsureSurfaceSize();
+    // A hidden widget gets its resize event only when shown; the surface follows the size
+    // whenever it is used.
+    void EnsureSurfaceSize() const;
 
     QColor backColour_{Qt::white};
-    QImage surface_;
+    mutable QImage surface_;
 };
 
 }  // namespace display
