@@ -1,0 +1,79 @@
+// SetControlState: one call switches one flag of a whole named group of elements. The state of
+// the window is nothing but these flags; the procedure itself keeps none.
+
+#include <QStringList>
+#include <array>
+
+#include "app/form1.h"
+
+namespace app {
+namespace {
+
+struct GroupRow {
+    const char* keyword;
+    Flag flag;
+    const char* elements;  // names separated by blanks, in the order they are set
+};
+
+// A keyword may take several consecutive rows ("Advanced" greys its controls, then hides two
+// menus). "FixedParameter" has no row: it stands for the group of the held parameter.
+constexpr std::array<GroupRow, 14> kGroups{{
+    {"Load", Flag::Enabled, "cmdLu cmdCu cmdR2 cmdX2 lblL lblC lblR2 lblX2"},
+    {"Advanced", Flag::Enabled,
+     "frameAdvPar cmdF cmdCycles_Len cmdLength cmdVp cmdAttn cmdPW cmdPS lblF lblCycles_Len "
+     "lblLength lblVp lblAttn lblPW lblPS optParameter(0) optParameter(1) optParameter(2)"},
+    {"Advanced", Flag::Visible, "mnuAttn mnuCycles"},
+    {"Display", Flag::Enabled, "cmdStep cmdContinue cmdZoomIn cmdZoomOut lblDisplay"},
+    {"SimulationStatic", Flag::Enabled,
+     "cmdZo cmdZo1 cmdZo2 optResistor optInductor optCapacitor optParallelRC optSeriesRL "
+     "optImpedance mnuZo mnuLineType cmdF cmdCycles_Len cmdLength cmdVp lblF lblCycles_Len "
+     "lblLength lblVp optParameter(0) optParameter(1) optParameter(2) mnuNormal mnuAdvanced"},
+    {"Combo", Flag::Enabled,
+     "cmdF cmdCycles_Len cmdLength cmdVp lblF lblCycles_Len lblLength lblVp mnuCycles"},
+    {"Frequency", Flag::Enabled, "cmdF lblF"},
+    {"Cycles/LineLength", Flag::Enabled, "cmdCycles_Len lblCycles_Len mnuCycles"},
+    {"Length", Flag::Enabled, "cmdLength lblLength"},
+    {"Control", Flag::Checked, "mnuNormal mnuAdvanced"},
+    {"Source", Flag::Checked, "mnuDC mnuSine mnuCosine mnuSinglePulse mnuPulseTrain mnuSourceOff"},
+    {"LineType", Flag::Checked, "mnuSingleLine mnuCascadedLine"},
+    {"SingleLine", Flag::Visible, "cmdZo lblZo Line20 Line21 mnuZo"},
+    {"Cascade", Flag::Visible, "cmdZo1 cmdZo2 lblZo1 lblZo2 Shape4 Shape5"},
+}};
+
+// The held parameter's group, from the option buttons in index order; empty when none is
+// selected.
+QString HeldGroup(const Form1& form) {
+    static const std::array<const char*, 3> kHeld{"Frequency", "Cycles/LineLength", "Length"};
+    for (int i = 0; i < 3; ++i) {
+        if (form.FlagOf(QStringLiteral("optParameter(%1)").arg(i), Flag::Checked)) {
+            return QString::fromLatin1(kHeld[i]);
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+void Form1::SetControlState(const QString& action, const QString& group) {
+    // Only these two exact words mean on; every other word, in any letter case, means off.
+    const bool on = action == QLatin1String("Checked") || action == QLatin1String("Enable");
+    if (group == QLatin1String("FixedParameter")) {
+        // The action given is not used: the held parameter's controls are always switched off.
+        const QString held = HeldGroup(*this);
+        if (!held.isEmpty()) SetControlState(QStringLiteral("Disable"), held);
+        return;
+    }
+    bool matched = false;
+    for (const GroupRow& row : kGroups) {
+        if (group == QLatin1String(row.keyword)) {
+            matched = true;
+            const QStringList names =
+                QString::fromLatin1(row.elements).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            for (const QString& name : names) SetFlag(name, row.flag, on);
+        } else if (matched) {
+            return;  // the rows of one keyword are consecutive
+        }
+    }
+}
+
+}  // namespace app

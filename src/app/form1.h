@@ -1,0 +1,136 @@
+#pragma once
+// Form1, the main window: the whole application from start-up to Exit.
+//
+// The window is built from three tables (elements, menus, schematic pieces) and then driven by
+// the handlers of its elements. Each concept has its own source file:
+//   form1.cpp          construction, element access, the flags of named elements, Exit
+//   form1_layout.cpp   widgets, menus and schematic built from their tables
+//   startup.cpp        the start-up sequence and the value labels
+//   control_state.cpp  SetControlState and its group table
+//   run_control.cpp    Simulate, Stop, Step, Continue, the speed slider
+//   tick.cpp           the tick of Timer1 and the drawing of the traces
+//   status_line.cpp    UpdateDisplay
+// A later concept adds a file of its own, declares its handlers in the marked section below, and
+// connects them in a Wire… function called from WireHandlers() in form1.cpp.
+
+#include <QHash>
+#include <QImage>
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "display/trace_points.h"
+#include "entry/dialogs.h"
+#include "sim/model.h"
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QSlider;
+class QTimer;
+
+namespace display {
+class PlotArea;
+}
+
+namespace app {
+
+// The three flags of an element that the control groups switch.
+enum class Flag { Enabled, Visible, Checked };
+
+// Qt reports a hidden action as disabled, so a menu entry keeps its own enabled flag in this
+// property; showing a menu again brings back the state the program last gave it.
+inline constexpr char kEnabledFlag[] = "enabledFlag";
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Runs the whole start-up and shows the window. `dialogs` answers the input and message
+    // boxes; without one the window asks the user through modal Qt dialogs.
+    explicit Form1(std::unique_ptr<entry::Dialogs> dialogs = nullptr, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // ---- elements by name (widgets, schematic pieces, menus and menu items, Timer1) ----
+    QWidget* Element(const QString& name) const;
+    QAction* MenuItem(const QString& name) const;  // a top-level menu gives its bar entry
+    // The element's own flag, whatever its container's state (a greyed frame does not change
+    // the enabled flag of what it contains). Unknown names read false and are not written.
+    bool FlagOf(const QString& name, Flag flag) const;
+    void SetFlag(const QString& name, Flag flag, bool on);
+
+    // ---- shared procedures ----
+    void SetControlState(const QString& action, const QString& group);
+    void UpdateDisplay(const QString& mode, float x, float y);
+    void ExitProgram();
+
+    // ---- run control and the tick ----
+    void cmdSimulate_Click();
+    void cmdStop_Click();
+    void cmdStep_Click();
+    void cmdContinue_Click();
+    void sldSpeedControl_Change();
+    void Timer1_Timer();
+    bool TickRunning() const { return tickRunning_; }
+    // Interval of Timer1 for a slider value: 200 / s ms, a half to the even neighbour.
+    static int IntervalFor(int speed);
+
+    // ---- state the window owns ----
+    sim::Model& Model() { return model_; }
+    const sim::Model& Model() const { return model_; }
+    entry::Dialogs& Dialogs() { return *dialogs_; }
+    double ZoomFactor = 1;
+    float PlotHalfWidth = 0, PlotHalfHeight = 0;  // taken from Picture1 at run start
+    display::TracePoints VoltagePoints{}, CurrentPoints{};
+    display::PlotScale Scale() const;
+    // Runs after every point of a tick, after pending events have been processed. Tests
+    // use it to click in the middle of a tick; it is empty otherwise.
+    std::function<void(int point)> afterPointForTest;
+
+    // The window's own drawing surface (the load symbol), in pixels of the client area.
+    QImage& Surface() { return surface_; }
+    void SurfaceChanged();
+
+    // ---- elements the code uses ----
+    QWidget* client = nullptr;
+    QPushButton *cmdSimulate = nullptr, *cmdStop = nullptr, *cmdCancel = nullptr;
+    QPushButton *cmdStep = nullptr, *cmdContinue = nullptr;
+    QLabel* lblDisplay = nullptr;
+    display::PlotArea* Picture1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QSlider* sldSpeedControl = nullptr;
+    QCheckBox *chkVoltage = nullptr, *chkCurrent = nullptr, *chkEnvelope = nullptr;
+    QAction *mnuAdvanced = nullptr, *mnuCascadedLine = nullptr, *mnuExit = nullptr;
+
+    // ---- handlers of later concepts go here (entry commands, presets, load types, modes,
+    // zoom and meter, help) ----
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildElements();
+    void BuildMenus();
+    void BuildSchematic();
+    void WireHandlers();
+    void WireRunControl();
+    void Startup();
+    void FillValueLabels();
+    void DrawStartLoad();
+    void PreparePlot();
+    void DrawTraces();
+
+    sim::Model model_;
+    std::unique_ptr<entry::Dialogs> dialogs_;
+    QHash<QString, QWidget*> widgets_;
+    QHash<QString, QAction*> actions_;
+    QHash<QString, QObject*> others_;  // Timer1
+    QImage surface_;
+    bool tickRunning_ = false;
+    bool ending_ = false;
+    double dpi_ = 96;
+};
+
+}  // namespace app

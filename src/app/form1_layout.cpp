@@ -1,0 +1,174 @@
+// Building the window from its tables: every element at its place in twips, the menu bar, and
+// the fixed schematic.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTimer>
+
+#include "app/client_area.h"
+#include "app/element_table.h"
+#include "app/form1.h"
+#include "app/menu_table.h"
+#include "app/schematic.h"
+#include "display/plot_area.h"
+#include "display/twips.h"
+
+namespace app {
+
+namespace {
+
+QFont FontOf(const ElementRow& row) {
+    QFont font;
+    const QString family = QString::fromLatin1(row.family ? row.family : kDefaultFamily);
+    // The named typeface first; where it is missing the system's sans takes its place.
+    font.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(row.points > 0 ? row.points : kDefaultPoints);
+    font.setWeight(row.bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+QWidget* MakeWidget(const ElementRow& row, QWidget* parent) {
+    const QString caption = QString::fromUtf8(row.caption);
+    switch (row.kind) {
+        case ElementKind::Button:
+            return new QPushButton(caption, parent);
+        case ElementKind::Label:
+        case ElementKind::ValueLabel:
+            return new QLabel(caption, parent);
+        case ElementKind::StatusLabel: {
+            auto* label = new QLabel(caption, parent);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            return label;
+        }
+        case ElementKind::CheckBox: {
+            auto* box = new QCheckBox(caption, parent);
+            box->setChecked(row.start & kChecked);
+            return box;
+        }
+        case ElementKind::Option: {
+            auto* option = new QRadioButton(caption, parent);
+            option->setChecked(row.start & kChecked);
+            return option;
+        }
+        case ElementKind::Frame:
+            return new QGroupBox(caption, parent);
+        case ElementKind::Slider: {
+            auto* slider = new QSlider(Qt::Horizontal, parent);
+            slider->setRange(1, 10);
+            slider->setPageStep(1);
+            slider->setTickPosition(QSlider::TicksBelow);
+            return slider;
+        }
+        case ElementKind::Plot:
+            return new display::PlotArea(parent);
+        case ElementKind::Timer:
+            return nullptr;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void Form1::BuildElements() {
+    client = new ClientArea(surface_, this);
+    setCentralWidget(client);
+    const QSize clientSize(display::TwipsToPixels(kClientWidthTwips, dpi_),
+                           display::TwipsToPixels(kClientHeightTwips, dpi_));
+    client->setFixedSize(clientSize);
+    surface_ = QImage(clientSize, QImage::Format_RGB32);
+    surface_.fill(palette().color(QPalette::Window));
+
+    for (const ElementRow& row : ElementTable()) {
+        const QString name = QString::fromLatin1(row.name);
+        if (row.kind == ElementKind::Timer) {
+            auto* timer = new QTimer(this);
+            timer->setObjectName(name);
+            others_.insert(name, timer);
+            continue;
+        }
+        QWidget* parent =
+            *row.container ? widgets_.value(QString::fromLatin1(row.container)) : client;
+        QWidget* widget = MakeWidget(row, parent);
+        widget->setObjectName(name);
+        widget->setGeometry(display::TwipsToPixels(row.left, row.top, row.width, row.height, dpi_));
+        widget->setFont(FontOf(row));
+        if (row.textColor != 0) {
+            QPalette colours = widget->palette();
+            colours.setColor(QPalette::WindowText, QColor(QRgb(row.textColor)));
+            colours.setColor(QPalette::ButtonText, QColor(QRgb(row.textColor)));
+            widget->setPalette(colours);
+        }
+        if (row.start & kGreyed) widget->setEnabled(false);
+        if (row.start & kHidden) widget->hide();
+        widgets_.insert(name, widget);
+    }
+
+    auto button = [this](const char* name) {
+        return qobject_cast<QPushButton*>(Element(QString::fromLatin1(name)));
+    };
+    cmdSimulate = button("cmdSimulate");
+    cmdStop = button("cmdStop");
+    cmdCancel = button("cmdCancel");
+    cmdStep = button("cmdStep");
+    cmdContinue = button("cmdContinue");
+    lblDisplay = qobject_cast<QLabel*>(Element(QStringLiteral("lblDisplay")));
+    Picture1 = qobject_cast<display::PlotArea*>(Element(QStringLiteral("Picture1")));
+    sldSpeedControl = qobject_cast<QSlider*>(Element(QStringLiteral("sldSpeedControl")));
+    chkVoltage = qobject_cast<QCheckBox*>(Element(QStringLiteral("chkVoltage")));
+    chkCurrent = qobject_cast<QCheckBox*>(Element(QStringLiteral("chkCurrent")));
+    chkEnvelope = qobject_cast<QCheckBox*>(Element(QStringLiteral("chkEnvelope")));
+    Timer1 = qobject_cast<QTimer*>(others_.value(QStringLiteral("Timer1")));
+}
+
+void Form1::BuildMenus() {
+    QMenu* menu = nullptr;
+    for (const MenuRow& row : MenuTable()) {
+        const QString name = QString::fromLatin1(row.name);
+        const QString caption = QString::fromUtf8(row.caption);
+        QAction* action = nullptr;
+        if (row.topLevel) {
+            menu = menuBar()->addMenu(caption);
+            menu->setObjectName(name);
+            action = menu->menuAction();
+        } else if (caption == QLatin1String("-")) {
+            action = menu->addSeparator();
+        } else {
+            action = menu->addAction(caption);
+            action->setCheckable(row.start & kMenuCheckable);
+            action->setChecked(row.start & kMenuChecked);
+            // A check mark changes only when the program sets it: undo the toggle that Qt
+            // makes on every click of a checkable item before any handler sees the click.
+            if (action->isCheckable()) {
+                connect(action, &QAction::triggered, action, &QAction::toggle);
+            }
+        }
+        action->setObjectName(name);
+        action->setProperty(kEnabledFlag, true);
+        if (row.start & kMenuHidden) action->setVisible(false);
+        actions_.insert(name, action);
+    }
+    mnuAdvanced = MenuItem(QStringLiteral("mnuAdvanced"));
+    mnuCascadedLine = MenuItem(QStringLiteral("mnuCascadedLine"));
+    mnuExit = MenuItem(QStringLiteral("mnuExit"));
+}
+
+void Form1::BuildSchematic() {
+    for (const SchematicRow& row : SchematicTable()) {
+        QWidget* parent = *row.container ? Element(QString::fromLatin1(row.container)) : client;
+        auto* piece = new SchematicPiece(row, dpi_, parent);
+        // Under the buttons and labels, as a drawing on the window would be.
+        piece->lower();
+        if (*row.name) widgets_.insert(piece->objectName(), piece);
+    }
+}
+
+}  // namespace app

@@ -1,0 +1,51 @@
+#pragma once
+// The fixed drawing of the window: the circuit schematic (source, source resistor, wires,
+// terminals, the two line conductors, the junction marks) and the etched rules. Each piece is a
+// small see-through widget, so the named pieces have their own visible flag like any element.
+
+#include <QColor>
+#include <QPoint>
+#include <QVector>
+#include <QWidget>
+#include <array>
+#include <span>
+
+namespace app {
+
+enum class PieceKind { Polyline, Circle };
+
+struct TwipPoint {
+    int x, y;
+};
+
+struct SchematicRow {
+    const char* name;       // "" for an unnamed piece
+    const char* container;  // "" for the client area, else the frame's name
+    PieceKind kind;
+    unsigned color;  // 0xRRGGBB
+    int penPixels;
+    bool hiddenAtStart;
+    int count;  // points of the polyline; a circle uses one point pair: box corner, box size
+    std::array<TwipPoint, 8> points;
+};
+
+std::span<const SchematicRow> SchematicTable();
+
+// One piece drawn in its colour; mouse clicks pass through it to what lies below.
+class SchematicPiece : public QWidget {
+    Q_OBJECT
+  public:
+    SchematicPiece(const SchematicRow& row, double dpi, QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+
+  private:
+    PieceKind kind_;
+    QColor color_;
+    int pen_;
+    QVector<QPoint> points_;  // relative to the widget
+    QRect circle_;            // relative to the widget
+};
+
+}  // namespace app

@@ -1,0 +1,47 @@
+// The tick of Timer1: one time step of the line, drawn.
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QTimer>
+
+#include "app/form1.h"
+#include "display/trace_drawing.h"
+#include "sim/engine.h"
+
+namespace app {
+
+display::PlotScale Form1::Scale() const {
+    return display::PlotScaleOf(model_, PlotHalfWidth, PlotHalfHeight, ZoomFactor);
+}
+
+void Form1::Timer1_Timer() {
+    // An interval that elapses while a tick processes events is skipped, never nested.
+    if (tickRunning_ || ending_) return;
+    tickRunning_ = true;
+
+    display::BeginTickDrawing(*Picture1, chkEnvelope->isChecked(), chkVoltage->isChecked(),
+                              chkCurrent->isChecked(), VoltagePoints, CurrentPoints);
+    int point = 0;
+    sim::AdvanceLine(model_, [this, &point] {
+        // Exit in the middle of a tick: finish the arithmetic without serving more events.
+        if (ending_) return;
+        QCoreApplication::processEvents();
+        if (afterPointForTest) afterPointForTest(point);
+        ++point;
+    });
+    if (!ending_) {
+        // The scale is read after the points, so a zoom made during the tick applies to it.
+        const display::PlotScale scale = Scale();
+        sim::ShiftLine(model_, [&](int i, double volts, double current) {
+            display::StoreTracePoint(scale, i, volts, current, VoltagePoints, CurrentPoints);
+        });
+        display::DrawTraces(*Picture1, chkVoltage->isChecked(), chkCurrent->isChecked(),
+                            VoltagePoints, CurrentPoints);
+        sim::CountTick(model_);
+        // Read once, at the very end: a Step or Stop clicked during the tick makes it the last.
+        if (model_.StepMode) Timer1->stop();
+    }
+    tickRunning_ = false;
+}
+
+}  // namespace app
