@@ -92,7 +92,7 @@ void PlotArea::DrawPolyline(std::span<const QPoint> points, QColor colour) {
 }
 
 void PlotArea::PaintFixedMarks(QPainter& painter) const {
-    const double dpi = logicalDpiY();
+    const double dpi = logicalDpiX();  // the window lays itself out at this dpi too
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(ThinPen(Qt::black));
     for (const TwipLine& l : kFixedMarks)

@@ -96,7 +96,7 @@ void PlotAreaTest::fixedMarksSurvive() {
 
     QCOMPARE(Count(plot.Surface(), kBlack), 0);  // the marks are not part of the drawing
     const QImage shown = plot.Composed();
-    const double dpi = plot.logicalDpiY();
+    const double dpi = plot.logicalDpiX();
     const auto px = [dpi](int twips) { return display::TwipsToPixels(twips, dpi); };
     QVERIFY(RowIs(shown, px(1650), kBlack, 0, shown.width() - 1));  // the axis, full width
     for (int h : {422, 844, 1266, 2109, 2531, 2953}) {
