@@ -1,5 +1,7 @@
 #include "entry/coupling.h"
 
+#include <limits>
+
 #include "entry/format_value.h"
 
 namespace entry {
@@ -54,12 +56,19 @@ Effects ApplyCyclesChange(sim::Model& m, const CouplingState& state) {
     return effects;
 }
 
-float FrequencyMaximum(const sim::Model& m) {
-    return static_cast<float>(m.Vp * kMostCycles / m.LineLength);
+namespace {
+// Limits are single precision. A recomputed length or frequency is not held to its own limits,
+// so the other maximum can leave the float range; it then stays at the largest float instead of
+// an undefined conversion.
+float AsLimit(double x) {
+    constexpr double largest = std::numeric_limits<float>::max();
+    if (!(x < largest)) return std::numeric_limits<float>::max();
+    return static_cast<float>(x);
 }
+}  // namespace
 
-float LengthMaximum(const sim::Model& m) {
-    return static_cast<float>(m.Vp * kMostCycles / m.Frequency);
-}
+float FrequencyMaximum(const sim::Model& m) { return AsLimit(m.Vp * kMostCycles / m.LineLength); }
+
+float LengthMaximum(const sim::Model& m) { return AsLimit(m.Vp * kMostCycles / m.Frequency); }
 
 }  // namespace entry

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "entry/coupling.h"
 #include "entry/dialogs.h"
@@ -61,12 +62,13 @@ const EntryCommand* EntryCommandOf(std::string_view parameter);
 
 // The request as the entry fills it from the present values (prompt with the point duration,
 // computed maxima).
-
 EntryRequest RequestFor(const EntryCommand& command, const sim::Model& model);
 
 // Runs an entry button or its menu twin: the checked entry, the rounding of the pulse
 // timings, the label, and the recomputation, whatever the entry's outcome. Returns nothing
-// for a name that is not an entry command.
+// for a name that is not an entry command. The window fills `coupling` from its own flags
+// (the three coupled buttons' enabled state, the selected optParameter, whether Timer1 runs)
+// and then applies the returned Effects.
 std::optional<Effects> RunEntryCommand(std::string_view name, sim::Model& model, Dialogs& dialogs,
                                        const CouplingState& coupling);
 

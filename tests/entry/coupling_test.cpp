@@ -4,6 +4,7 @@
 #include "entry/coupling.h"
 
 #include <QtTest>
+#include <limits>
 
 #include "entry/entry_commands.h"
 #include "scripted_dialogs.h"
@@ -150,6 +151,8 @@ void CouplingTest::lengthMaximumFollowsFrequency() {
 
     m.Frequency = 200;  // the maximum is worked out just before each entry
     QCOMPARE(entry::LengthMaximum(m), 24.0f);
+    m.Frequency = 1e-300;  // only a recomputation gets here; the limit stays a number
+    QCOMPARE(entry::LengthMaximum(m), std::numeric_limits<float>::max());
 }
 
 void CouplingTest::haltedRunChangesOnlyTheCycles() {
