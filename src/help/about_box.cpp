@@ -45,7 +45,7 @@ AboutBox::AboutBox(QWidget* mainWindow)
       Label3(MakeLabel(this, "Label3",
                        QStringLiteral("Transient waves on a transmission line,\n"
                                       "step by step, for the classroom.\n\n"
-                                      "Corvane is free software, released under the MIT licence."),
+                                      "Corvane is free software under the MIT licence."),
                        Typeface(9.75))),
       cmdOK(new QPushButton(QStringLiteral("OK"), this)) {
     setObjectName(QStringLiteral("frmAbout"));

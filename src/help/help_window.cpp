@@ -1,6 +1,7 @@
 #include "help/help_window.h"
 
 #include <QCloseEvent>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextCharFormat>
@@ -46,6 +47,9 @@ HelpWindow::HelpWindow(QWidget* parent)
     tvwHelpTree->setObjectName(QStringLiteral("tvwHelpTree"));
     tvwHelpTree->setFont(QFont(kTypeface, 12));
     tvwHelpTree->setHeaderHidden(true);
+    // Long titles scroll sideways rather than being cut short with an ellipsis.
+    tvwHelpTree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tvwHelpTree->header()->setStretchLastSection(false);
     tvwHelpTree->setGeometry(display::TwipsToPixels(240, 1080, 2775, 3855, logicalDpiX()));
 
     rtfHelpDisplay->setObjectName(QStringLiteral("rtfHelpDisplay"));
