@@ -40,8 +40,6 @@ class StatusTextTest : public QObject {
     void elapsedTime();
     void meter_data();
     void meter();
-    void meterReadingValues_data();
-    void meterReadingValues();
     void beforeTheFirstRun();
     void modeWords_data();
     void modeWords();
@@ -131,6 +129,8 @@ void StatusTextTest::meter_data() {
     QTest::newRow("whole pixel near the axis")
         << 1.0 << true << true << 0.0f << 110.0f
         << "Voltage =\r\n9.05E-03V\r\nCurrent =\r\n.18mA" + dist0;
+    QTest::newRow("bottom right, zoom 1/32") << 1.0 / 32 << false << true << 389.0f << 221.0f
+                                             << "Current =\r\n-1.28E3mA\r\n Distance = 9.6 m";
     QTest::newRow("neither checked") << 1.0 << false << false << 0.0f << 0.0f << "<unchanged>";
 }
 
@@ -142,33 +142,6 @@ void StatusTextTest::meter() {
     QFETCH(float, y);
     QFETCH(QString, text);
     QCOMPARE(Text(display::MeterText(RunInputs(zoom, voltage, current), x, y)), text);
-}
-
-void StatusTextTest::meterReadingValues_data() {
-    QTest::addColumn<double>("zoom");
-    QTest::addColumn<float>("x");
-    QTest::addColumn<float>("y");
-    QTest::addColumn<double>("distance");
-    QTest::addColumn<double>("volts");
-    QTest::addColumn<double>("milliamps");
-    QTest::newRow("centre") << 1.0 << 194.5f << 110.5f << 4.8 << 0.0 << 0.0;
-    QTest::newRow("top, zoom 1") << 1.0 << 0.0f << 0.0f << 0.0 << 2.0 << 40.0;
-    QTest::newRow("top, zoom 32") << 32.0 << 0.0f << 0.0f << 0.0 << 1.0 / 16 << 1.25;
-    QTest::newRow("bottom, zoom 1/32") << 1.0 / 32 << 389.0f << 221.0f << 9.6 << -64.0 << -1280.0;
-}
-
-void StatusTextTest::meterReadingValues() {
-    QFETCH(double, zoom);
-    QFETCH(float, x);
-    QFETCH(float, y);
-    QFETCH(double, distance);
-    QFETCH(double, volts);
-    QFETCH(double, milliamps);
-    const auto r = display::ReadMeter(RunInputs(zoom), x, y);
-    QVERIFY(r);
-    QVERIFY(qAbs(r->Distance - distance) < 1e-12);
-    QVERIFY(qAbs(r->Voltage - volts) < 1e-12);
-    QVERIFY(qAbs(r->Current - milliamps) < 1e-9);
 }
 
 void StatusTextTest::beforeTheFirstRun() {
