@@ -156,19 +156,6 @@ class HelpWindowTest : public QObject {
                    "L\n\nSpecify Load Inductance in units of microHenrys (µ H) for purely "
                    "Inductive and and series RL loads.\n\nMax: 10^8 µH (100H)\nMin: 0 µH (Short "
                    "Circuit)");
-        QTest::newRow("leading blank of a min text")
-            << "jX2"
-            << "jX2\n\nSpecify Load Reactance in units of (Ohms) for general complex impedance. "
-               "\n\nMax: 10^6 Ohms\nMin:  -10^6 Ohms";
-        QTest::newRow("last topic")
-            << "Meter Display Window"
-            << "Meter Display Window\n\nDuring Simulation, this window shows information for "
-               "three modes.\n\nFree Running: If the simulator is free running, it displays the "
-               "value of the vertical tick marks on the main display in terms of voltage and  "
-               "current.\n\nStep Mode: If the simulator is stepping in time, it displays the "
-               "total (simulation) time elapsed since that start of the simulation.\n\nMeter "
-               "Mode: If the Meter check box is checked, it displays the voltage/current and the "
-               "distance away from teh source in meters.";
     }
     void clickShowsTitleLargeAndText() {
         QFETCH(QString, title);
