@@ -52,7 +52,7 @@ AboutBox::AboutBox(QWidget* mainWindow)
     setWindowTitle(QStringLiteral("About Corvane"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(display::TwipsToPixels(6555, logicalDpiX()),
-                 display::TwipsToPixels(4605, logicalDpiY()));
+                 display::TwipsToPixels(4605, logicalDpiX()));
 
     // A plain coloured band, no picture on it.
     Picture1->setObjectName(QStringLiteral("Picture1"));

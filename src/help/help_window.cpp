@@ -38,7 +38,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     setWindowTitle(QStringLiteral("Corvane Help"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(display::TwipsToPixels(8655, logicalDpiX()),
-                 display::TwipsToPixels(5520, logicalDpiY()));
+                 display::TwipsToPixels(5520, logicalDpiX()));
 
     lblSelectTopic->setObjectName(QStringLiteral("lblSelectTopic"));
     lblSelectTopic->setFont(QFont(kTypeface, 12, QFont::Bold));
