@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/client_area.h"
 #include "app/element_table.h"
@@ -76,6 +77,17 @@ QWidget* MakeWidget(const ElementRow& row, QWidget* parent) {
     return nullptr;
 }
 
+// The window's typeface is replaced by a wider one on most systems. An option button or check
+// box whose caption would be cut off grows to the right, as far as its container allows; its
+// place and height stay as designed.
+void WidenToCaption(QWidget* widget) {
+    const int needed = widget->sizeHint().width();
+    const QRect place = widget->geometry();
+    if (needed <= place.width()) return;
+    const int room = widget->parentWidget()->width() - place.left() - 2;
+    widget->resize(std::max(place.width(), std::min(needed, room)), place.height());
+}
+
 }  // namespace
 
 void Form1::BuildElements() {
@@ -101,6 +113,9 @@ void Form1::BuildElements() {
         widget->setObjectName(name);
         widget->setGeometry(display::TwipsToPixels(row.left, row.top, row.width, row.height, dpi_));
         widget->setFont(FontOf(row));
+        if (row.kind == ElementKind::Option || row.kind == ElementKind::CheckBox) {
+            WidenToCaption(widget);
+        }
         if (row.textColor != 0) {
             QPalette colours = widget->palette();
             colours.setColor(QPalette::WindowText, QColor(QRgb(row.textColor)));
