@@ -12,7 +12,8 @@ double AttenuationConstantOf(double attenuationPercent, double stepTime) {
     // constant is +inf and the per-step factor exp(-inf) is exactly 0. Writing it out keeps a
     // value above 100 from turning into the logarithm of a negative number (nan).
     if (!(attenuationPercent < 100)) return std::numeric_limits<double>::infinity();
-    return -std::log(1 - attenuationPercent / 100) / (stepTime * 200);
+    // + 0 makes the -0 of a lossless line (-ln 1) a plain 0.
+    return -std::log(1 - attenuationPercent / 100) / (stepTime * 200) + 0.0;
 }
 
 double StepFactor(const Model& m) {

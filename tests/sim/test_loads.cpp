@@ -206,7 +206,7 @@ class LoadTerminations : public QObject {
         QCOMPARE(m.StepTime, 0.005);
         QCOMPARE(m.PointLength, 0.048);
         QCOMPARE(m.PointDuration, 0.0002);
-        QCOMPARE(m.AttenuationConstant, 0.0);
+        QVERIFY(m.AttenuationConstant == 0.0 && !std::signbit(m.AttenuationConstant));
         QCOMPARE(m.NormLoadResistance, 1.0);
         QCOMPARE(m.NormLoadCapacitance, 0.125);
         QCOMPARE(m.NormLoadInductance, 0.5);

@@ -174,15 +174,6 @@ class TraceTool : public QObject {
         }
     }
 
-    // The open load: the step doubles at the load point on its arrival at tick 201.
-    void openLoadDoublesTheStep() {
-        const QList<QByteArray> lines =
-            Lines(Trace({"--ticks", "201", "--load-resistance", "1e10", "--probe", "200"}).out);
-        QCOMPARE(lines.size(), 202);
-        QCOMPARE(Field(lines[200].split(',')[3]), 0.0);
-        QVERIFY(std::fabs(Field(lines[201].split(',')[3]) - 1) < 1e-7);
-    }
-
     // Each kind of bad input: one line on stderr naming option, value and limit, status 2,
     // nothing on stdout.
     void refusals_data() {
