@@ -17,7 +17,6 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QString>
-#include <functional>
 #include <memory>
 
 #include "display/trace_points.h"
@@ -85,9 +84,6 @@ class Form1 : public QMainWindow {
     float PlotHalfWidth = 0, PlotHalfHeight = 0;  // taken from Picture1 at run start
     display::TracePoints VoltagePoints{}, CurrentPoints{};
     display::PlotScale Scale() const;
-    // Runs after every point of a tick, after pending events have been processed. Tests
-    // use it to click in the middle of a tick; it is empty otherwise.
-    std::function<void(int point)> afterPointForTest;
 
     // The window's own drawing surface (the load symbol), in pixels of the client area.
     QImage& Surface() { return surface_; }

@@ -49,6 +49,7 @@ class PlotTest : public QObject {
     void envelope();
     void noTraceChecked();
     void zeroPeakVoltage();
+    void extremeZoom();
     void statusLineBeforeAnyRun();
 };
 
@@ -124,6 +125,21 @@ void PlotTest::zeroPeakVoltage() {
     QCOMPARE(w->lblDisplay->text(), QStringLiteral("Tick Mark= \r\n0V\r\n   or \r\n0 mA"));
     QCOMPARE(RowsOf(*w, X(100), kVoltage), QList<int>{110});
     for (const QPoint& p : w->VoltagePoints) QCOMPARE(p.y(), 110);
+}
+
+// A zoom far beyond what a pixel coordinate holds: the traces run off the plot's edge, clamped,
+// and nothing fails.
+void PlotTest::extremeZoom() {
+    Window w;
+    w->ZoomFactor = 1e300;
+    Run(*w, 3);
+    QCOMPARE(w->VoltagePoints[0].y(), -display::kCoordinateLimit);
+    QCOMPARE(w->VoltagePoints[100].y(), 110);  // still at rest: on the axis
+    QCOMPARE(RowsOf(*w, X(100), kVoltage), QList<int>{110});
+    // Where the step is, the trace leaves through the top edge.
+    QList<int> steep;
+    for (int x = X(2); x <= X(3); ++x) steep += RowsOf(*w, x, kVoltage);
+    QVERIFY(steep.contains(0));
 }
 
 void PlotTest::statusLineBeforeAnyRun() {
