@@ -1,5 +1,6 @@
 #include "csv_writer.h"
 
+#include <bit>
 #include <charconv>
 
 namespace trace {
@@ -26,11 +27,16 @@ void CsvWriter::Whole(std::int64_t x) {
 
 void CsvWriter::Number(double x) {
     Separate();
-    char digits[40];
-    // Adding 0 turns -0 into 0: a quantity that is exactly zero reads "0" whatever its sign bit.
-    const auto end =
-        std::to_chars(digits, std::end(digits), x + 0.0, std::chars_format::general, 17);
-    buffer_.append(digits, end.ptr);
+    x += 0.0;  // turns -0 into 0: a quantity that is exactly zero reads "0" whatever its sign
+    const auto bits = std::bit_cast<std::uint64_t>(x);
+    Printed& slot = recent_[(bits * 0x9E3779B97F4A7C15u) >> 58];
+    if (slot.length == 0 || slot.bits != bits) {
+        slot.bits = bits;
+        slot.length = int(
+            std::to_chars(slot.text, std::end(slot.text), x, std::chars_format::general, 17).ptr -
+            slot.text);
+    }
+    buffer_.append(slot.text, slot.length);
 }
 
 void CsvWriter::EndRow() {

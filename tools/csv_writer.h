@@ -26,6 +26,14 @@ class CsvWriter {
     std::FILE* out_;
     std::string buffer_;
     bool rowStarted_ = false;
+    // Recently printed numbers and their texts, by their bits: a settled line repeats its
+    // values row after row, and copying a text is far cheaper than formatting 17 digits again.
+    struct Printed {
+        std::uint64_t bits = 0;
+        int length = 0;  // 0: empty slot
+        char text[32];
+    };
+    Printed recent_[64];
 };
 
 }  // namespace trace
