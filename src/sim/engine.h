@@ -1,5 +1,15 @@
 #pragma once
 // The engine: run start, the tick of the line, the source and the load end.
+//
+// Every value the entries accept keeps the engine finite:
+//  - 100 % attenuation is total loss: e = 0, a wave dies one point after it leaves the source.
+//    99.9999 % is an ordinary, very lossy line.
+//  - A load reactance of -1e-300 ohm (or smaller, where the derived capacitance overflows)
+//    is a short across R2: the capacitance is held at 1e200 pF, which keeps its charge for the
+//    whole run. +1e-300 ohm is an inductance of almost nothing: R2 alone.
+//  - R = 0 is a short and R = 1e10 ohm practically open, at either end; an ideal source into
+//    a short (or an inductor) ramps its current as the circuit does, without limit but finite.
+//  - The largest L and C, the shortest line and the lowest frequency only rescale time.
 
 #include <functional>
 #include <string>
