@@ -15,6 +15,7 @@ namespace app {
 int Form1::IntervalFor(int speed) { return static_cast<int>(std::nearbyint(200.0 / speed)); }
 
 void Form1::WireRunControl() {
+    Timer1->setTimerType(Qt::PreciseTimer);  // an even pace at 20 ms
     connect(cmdSimulate, &QPushButton::clicked, this, &Form1::cmdSimulate_Click);
     connect(cmdStop, &QPushButton::clicked, this, &Form1::cmdStop_Click);
     connect(cmdStep, &QPushButton::clicked, this, &Form1::cmdStep_Click);

@@ -11,8 +11,6 @@
 #include <QtTest>
 #include <functional>
 
-#include "form_fixture.h"
-
 namespace {
 
 // Acts on the modal dialog once it is open; the dialog's own event loop runs this.
@@ -33,7 +31,6 @@ class QtDialogsTest : public QObject {
     void inputBox();
     void messageBox_data();
     void messageBox();
-    void theWindowTakesItsDialogsThroughTheSeam();
 };
 
 void QtDialogsTest::inputBox_data() {
@@ -101,13 +98,6 @@ void QtDialogsTest::messageBox() {
     QCOMPARE(title, QStringLiteral("Invalid Entry"));
     QCOMPARE(shownIcon, icon);
     QCOMPARE(buttons, 1);
-}
-
-void QtDialogsTest::theWindowTakesItsDialogsThroughTheSeam() {
-    apptest::Window w;
-    w->Dialogs().MessageBox("text", 32, "title");
-    QCOMPARE(w.dialogs->shown.size(), size_t(1));
-    QCOMPARE(w.dialogs->shown[0].title, std::string("title"));
 }
 
 QTEST_MAIN(QtDialogsTest)

@@ -250,22 +250,22 @@ void RunControlTest::theTimerDrivesTheTicks() {
     QCOMPARE(w->Model().ElapsedTicks, halted);
 }
 
-// Exit, by button or menu, while a run goes on: no tick after it, every window closed.
+// Exit, by button or menu, while a run goes on: no tick after it, every window closed. Closing
+// the window through its frame does the same.
 void RunControlTest::exitEndsAtOnce() {
-    for (const bool byMenu : {false, true}) {
+    for (const char* how : {"button", "menu", "frame"}) {
         Window w;
         QWidget other;  // stands for the help window or the about box
         other.show();
         Click(w->cmdSimulate);
         w->Timer1_Timer();
-        if (byMenu) {
-            w->mnuExit->trigger();
-        } else {
-            Click(w->cmdCancel);
-        }
-        QVERIFY(!w->Timer1->isActive());
-        QVERIFY(!w->isVisible());
-        QVERIFY(!other.isVisible());
+        const QByteArray way(how);
+        if (way == "button") Click(w->cmdCancel);
+        if (way == "menu") w->mnuExit->trigger();
+        if (way == "frame") w->close();
+        QVERIFY2(!w->Timer1->isActive(), how);
+        QVERIFY2(!w->isVisible(), how);
+        QVERIFY2(!other.isVisible(), how);
         w->Timer1_Timer();  // a timer event that was already queued
         QCOMPARE(w->Model().ElapsedTicks, 1);
     }

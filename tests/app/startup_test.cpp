@@ -44,7 +44,6 @@ void StartupTest::elements_data() {
         const char *name, *kind, *caption;
         bool enabled, visible, checked;
     };
-    const QString ohm = QString::fromUtf8(" \u03A9");
     const Row rows[] = {
         {"cmdR1", "QPushButton", "R1", true, true, false},
         {"lblR1", "QLabel", "50 \u03A9", true, true, false},
@@ -111,7 +110,6 @@ void StartupTest::elements_data() {
         {"Shape4", "app::SchematicPiece", "", true, false, false},
         {"Shape5", "app::SchematicPiece", "", true, false, false},
     };
-    Q_UNUSED(ohm);
     for (const Row& r : rows) {
         QTest::newRow(r.name) << QString::fromLatin1(r.name) << QString::fromLatin1(r.kind)
                               << QString::fromUtf8(r.caption) << r.enabled << r.visible
@@ -161,21 +159,13 @@ void StartupTest::places_data() {
     QTest::newRow("Picture1") << "Picture1"
                               << "client" << QRect(88, 224, 393, 225) << "MS Sans Serif" << 8.25
                               << false;
-    QTest::newRow("lblDisplay") << "lblDisplay"
-                                << "client" << QRect(8, 352, 73, 89) << "MS Sans Serif" << 8.25
-                                << false;
     QTest::newRow("Label19") << "Label19"
                              << "client" << QRect(400, 507, 49, 17) << "Arial" << 9.75 << false;
     QTest::newRow("Frame1") << "Frame1"
                             << "client" << QRect(537, 8, 217, 177) << "MS Sans Serif" << 8.25
                             << true;
-    QTest::newRow("cmdLu") << "cmdLu"
-                           << "Frame1" << QRect(16, 32, 33, 17) << "MS Sans Serif" << 8.25 << false;
     QTest::newRow("lblR2") << "lblR2"
                            << "Frame1" << QRect(56, 64, 73, 17) << "MS Sans Serif" << 10.0 << false;
-    QTest::newRow("lblZo") << "lblZo"
-                           << "client" << QRect(296, 96, 73, 17) << "MS Sans Serif" << 8.25
-                           << false;
     QTest::newRow("lblPS") << "lblPS"
                            << "frameAdvPar" << QRect(88, 200, 113, 17) << "MS Sans Serif" << 8.25
                            << false;
