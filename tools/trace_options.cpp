@@ -152,7 +152,7 @@ std::string CheckCycles(const QCommandLineParser& parser, const Model& m) {
 }
 
 QString HelpLine(const char* help, const char* unit, double start) {
-    return QString("%1, %2 (default %3)").arg(help, unit, QString::fromStdString(Shortest(start)));
+    return QString("%1 (%2, default %3)").arg(help, unit, QString::fromStdString(Shortest(start)));
 }
 
 void AddOptions(QCommandLineParser& parser) {
