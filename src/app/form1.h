@@ -10,8 +10,10 @@
 //   run_control.cpp    Simulate, Stop, Step, Continue, the speed slider
 //   tick.cpp           the tick of Timer1 and the drawing of the traces
 //   status_line.cpp    UpdateDisplay
-// A later concept adds a file of its own, declares its handlers in the marked section below, and
-// connects them in a Wire… function called from WireHandlers() in form1.cpp.
+// A later concept (entry commands, presets, load types, modes, zoom and meter, help) adds a file
+// of its own with its handlers as members of Form1, declares them and a private Wire… function
+// in the two marked sections below, and adds one call of that Wire… function to WireHandlers()
+// in form1.cpp, where it connects its elements' signals to its handlers.
 
 #include <QHash>
 #include <QImage>
@@ -115,8 +117,7 @@ class Form1 : public QMainWindow {
     void Startup();
     void FillValueLabels();
     void DrawStartLoad();
-    void PreparePlot();
-    void DrawTraces();
+    // ---- Wire… functions of later concepts go here; WireHandlers() calls each once ----
 
     sim::Model model_;
     std::unique_ptr<entry::Dialogs> dialogs_;
