@@ -10,6 +10,7 @@
 //   run_control.cpp    Simulate, Stop, Step, Continue, the speed slider
 //   tick.cpp           the tick of Timer1 and the drawing of the traces
 //   status_line.cpp    UpdateDisplay
+//   plot_reading.cpp   zoom, meter, trace check boxes, envelope
 // A later concept (entry commands, presets, load types, modes, zoom and meter, help) adds a file
 // of its own with its handlers as members of Form1, declares them and a private Wire… function
 // in the two marked sections below, and adds one call of that Wire… function to WireHandlers()
@@ -104,6 +105,17 @@ class Form1 : public QMainWindow {
 
     // ---- handlers of later concepts go here (entry commands, presets, load types, modes,
     // zoom and meter, help) ----
+    // plot_reading.cpp: the vertical zoom, the meter, the trace check boxes, the envelope
+    QPushButton *cmdZoomIn = nullptr, *cmdZoomOut = nullptr;
+    QCheckBox* chkMeter = nullptr;
+    void cmdZoomIn_Click();
+    void cmdZoomOut_Click();
+    // Draws the samples of the last completed step again at the present zoom, wiping an envelope.
+    void RedrawPlot();
+    void Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void Picture1_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void chkTrace_Click();  // chkVoltage and chkCurrent
+    void chkEnvelope_Click();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -118,6 +130,8 @@ class Form1 : public QMainWindow {
     void FillValueLabels();
     void DrawStartLoad();
     // ---- Wire… functions of later concepts go here; WireHandlers() calls each once ----
+    void WirePlotReading();
+    void ShowZoom();
 
     sim::Model model_;
     std::unique_ptr<entry::Dialogs> dialogs_;

@@ -1,0 +1,79 @@
+// Reading the plot: the vertical zoom, the meter, the choice of traces and the envelope.
+// These handlers only change the scale, the step mode, the pointer, the back colour and the
+// status line; the traces themselves are drawn by the tick, or by RedrawPlot while halted.
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/form1.h"
+#include "display/plot_area.h"
+#include "display/trace_drawing.h"
+#include "display/zoom.h"
+
+namespace app {
+
+void Form1::WirePlotReading() {
+    cmdZoomIn = qobject_cast<QPushButton*>(Element(QStringLiteral("cmdZoomIn")));
+    cmdZoomOut = qobject_cast<QPushButton*>(Element(QStringLiteral("cmdZoomOut")));
+    chkMeter = qobject_cast<QCheckBox*>(Element(QStringLiteral("chkMeter")));
+    connect(cmdZoomIn, &QPushButton::clicked, this, &Form1::cmdZoomIn_Click);
+    connect(cmdZoomOut, &QPushButton::clicked, this, &Form1::cmdZoomOut_Click);
+    connect(Picture1, &display::PlotArea::MousePressed, this, &Form1::Picture1_MouseDown);
+    connect(Picture1, &display::PlotArea::MouseReleased, this, &Form1::Picture1_MouseUp);
+    // A user's click, not every change of the flag: the boxes clear or recolour the plot only
+    // when someone clicks them.
+    connect(chkVoltage, &QCheckBox::clicked, this, &Form1::chkTrace_Click);
+    connect(chkCurrent, &QCheckBox::clicked, this, &Form1::chkTrace_Click);
+    connect(chkEnvelope, &QCheckBox::clicked, this, &Form1::chkEnvelope_Click);
+}
+
+void Form1::cmdZoomIn_Click() {
+    ZoomFactor = display::ZoomIn(Dialogs(), ZoomFactor);
+    ShowZoom();
+}
+
+void Form1::cmdZoomOut_Click() {
+    ZoomFactor = display::ZoomOut(Dialogs(), ZoomFactor);
+    ShowZoom();
+}
+
+// While the timer runs the next tick draws at the new scale; halted, the step on screen is
+// drawn again at once. The refused click at a limit goes through here as well, unchanged.
+void Form1::ShowZoom() {
+    if (!Timer1->isActive()) RedrawPlot();
+    UpdateDisplay(QStringLiteral("TickMarks"), 0, 0);
+}
+
+void Form1::RedrawPlot() {
+    display::RedrawPlot(*Picture1, model_, Scale(), chkVoltage->isChecked(),
+                        chkCurrent->isChecked(), VoltagePoints, CurrentPoints);
+}
+
+// A reading halts a free run after the tick that is due, as Step does, so the plot can be read
+// at rest. Before the first run there is no scale to read against: the status line keeps its
+// text, but the pointer and the step mode change as for any reading (Simulate clears the step
+// mode again).
+void Form1::Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+    if (!chkMeter->isChecked() || button != Qt::LeftButton) return;
+    Picture1->setCursor(Qt::CrossCursor);
+    model_.StepMode = true;
+    UpdateDisplay(QStringLiteral("Meter"), float(x), float(y));
+}
+
+// With the meter off, letting go of any button brings back the tick readout, for instance after
+// the elapsed time of a Step; with the meter on the reading stays.
+void Form1::Picture1_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+    if (!chkMeter->isChecked()) UpdateDisplay(QStringLiteral("TickMarks"), 0, 0);
+}
+
+// Nothing is redrawn: the next tick, Step or zoom draws the traces now chosen.
+void Form1::chkTrace_Click() { Picture1->Clear(); }
+
+// A new back colour starts from an empty plot; the envelope then grows on green.
+void Form1::chkEnvelope_Click() {
+    Picture1->SetBackColor(
+        QColor(chkEnvelope->isChecked() ? display::kEnvelopeBackColour : display::kPlotBackColour));
+}
+
+}  // namespace app
