@@ -120,6 +120,9 @@ void Form1::SurfaceChanged() { client->update(); }
 // The handlers of each concept are connected here, once, before start-up shows the window.
 void Form1::WireHandlers() {
     WireRunControl();
+    WireEntry();
+    WireLoadTypes();
+    WireModes();
     WirePlotReading();
     connect(cmdCancel, &QPushButton::clicked, this, &Form1::ExitProgram);
     connect(mnuExit, &QAction::triggered, this, &Form1::ExitProgram);

@@ -23,7 +23,9 @@
 #include <memory>
 
 #include "display/trace_points.h"
+#include "entry/coupling.h"
 #include "entry/dialogs.h"
+#include "entry/effects.h"
 #include "sim/model.h"
 
 class QAction;
@@ -105,6 +107,25 @@ class Form1 : public QMainWindow {
 
     // ---- handlers of later concepts go here (entry commands, presets, load types, modes,
     // zoom and meter, help) ----
+
+    // ---- setting up a circuit (setup_entry.cpp, load_type.cpp, modes.cpp) ----
+    // One handler per kind of element; it learns which element from the sender's name, and the
+    // tables of the entry library say what that element does.
+    void EntryButton_Click();  // an entry button: the checked entry of its parameter
+    void PresetItem_Click();   // a preset menu item, including the "Enter ..." items
+    void optParameter_Click();
+    void LoadOption_Click();  // one of the six load option buttons
+    void ModeItem_Click();    // Normal, Advanced, Single Line, Cascaded Line
+    void RunEntryCommand(const QString& name);
+    void ApplyPreset(const QString& item);
+    void SelectLoadType(const QString& loadType);
+    void HideLoadMenus();
+    void ChooseMode(const QString& item);
+    // Control steps, then label captions, then the check mark, in this order.
+    void ApplyEffects(const entry::Effects& effects);
+    // The coupled buttons' enabled flags, the held parameter and the timer, as they are now.
+    entry::CouplingState CouplingNow() const;
+
     // plot_reading.cpp: the vertical zoom, the meter, the trace check boxes, the envelope
     QPushButton *cmdZoomIn = nullptr, *cmdZoomOut = nullptr;
     QCheckBox* chkMeter = nullptr;
@@ -130,6 +151,10 @@ class Form1 : public QMainWindow {
     void FillValueLabels();
     void DrawStartLoad();
     // ---- Wire… functions of later concepts go here; WireHandlers() calls each once ----
+    void WireEntry();
+    void WireLoadTypes();
+    void WireModes();
+    void PaintLoad(const QString& loadType, bool eraseFirst);
     void WirePlotReading();
     void ShowZoom();
 

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "entry/format_value.h"
+#include "sim/engine.h"
 
 namespace entry {
 
@@ -102,12 +103,6 @@ std::string WithPointDuration(std::string_view text, double nanoseconds) {
     return result;
 }
 
-// The same convention as the run start: 100 % is total loss, an infinite constant.
-double AttenuationConstantFor(double percent, double stepTime) {
-    if (!(percent < 100)) return std::numeric_limits<double>::infinity();
-    return -std::log(1 - percent / 100) / (200 * stepTime);
-}
-
 }  // namespace
 
 std::span<const EntryCommand> EntryCommands() { return kCommands; }
@@ -163,7 +158,7 @@ void RecomputeDerived(Then then, sim::Model& m) {
             m.Vp = m.PhaseVelocity / 100 * 300;
             break;
         case Then::AttenuationConstant:
-            m.AttenuationConstant = AttenuationConstantFor(m.Attenuation, m.StepTime);
+            m.AttenuationConstant = sim::AttenuationConstantOf(m.Attenuation, m.StepTime);
             break;
         default:
             break;  // nothing, the rounding and the coupling are not derived quantities
