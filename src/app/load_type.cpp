@@ -18,6 +18,7 @@ void Form1::WireLoadTypes() {
 }
 
 void Form1::LoadOption_Click() {
+    if (!sender()) return;
     const entry::LoadTypeRow* row = entry::LoadTypeOfOption(sender()->objectName().toStdString());
     if (!row) return;
     model_.LoadType = std::string(row->keyword);

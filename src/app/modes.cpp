@@ -41,7 +41,9 @@ void Form1::WireModes() {
     }
 }
 
-void Form1::ModeItem_Click() { ChooseMode(sender()->objectName()); }
+void Form1::ModeItem_Click() {
+    if (sender()) ChooseMode(sender()->objectName());
+}
 
 void Form1::ChooseMode(const QString& item) {
     for (const ModeRow& row : kModes) {

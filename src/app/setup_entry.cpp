@@ -39,9 +39,14 @@ void Form1::WireEntry() {
     }
 }
 
-void Form1::EntryButton_Click() { RunEntryCommand(sender()->objectName()); }
+// Called only through a connection; the sender is the element that was clicked.
+void Form1::EntryButton_Click() {
+    if (sender()) RunEntryCommand(sender()->objectName());
+}
 
-void Form1::PresetItem_Click() { ApplyPreset(sender()->objectName()); }
+void Form1::PresetItem_Click() {
+    if (sender()) ApplyPreset(sender()->objectName());
+}
 
 void Form1::RunEntryCommand(const QString& name) {
     if (auto effects = entry::RunEntryCommand(name.toStdString(), model_, *dialogs_, CouplingNow()))
