@@ -11,6 +11,9 @@
 //   tick.cpp           the tick of Timer1 and the drawing of the traces
 //   status_line.cpp    UpdateDisplay
 //   plot_reading.cpp   zoom, meter, trace check boxes, envelope
+//   setup_entry.cpp    entry buttons, preset menu items, the held parameter
+//   load_type.cpp      the load option buttons and the load symbol
+//   modes.cpp          Normal/Advanced mode, single/cascaded line
 // A later concept (entry commands, presets, load types, modes, zoom and meter, help) adds a file
 // of its own with its handlers as members of Form1, declares them and a private Wire… function
 // in the two marked sections below, and adds one call of that Wire… function to WireHandlers()
