@@ -124,6 +124,7 @@ void Form1::WireHandlers() {
     WireLoadTypes();
     WireModes();
     WirePlotReading();
+    WireHelp();
     connect(cmdCancel, &QPushButton::clicked, this, &Form1::ExitProgram);
     connect(mnuExit, &QAction::triggered, this, &Form1::ExitProgram);
 }

@@ -11,6 +11,7 @@
 //   tick.cpp           the tick of Timer1 and the drawing of the traces
 //   status_line.cpp    UpdateDisplay
 //   plot_reading.cpp   zoom, meter, trace check boxes, envelope
+//   help_menu.cpp      Help Text and About Corvane
 //   setup_entry.cpp    entry buttons, preset menu items, the held parameter
 //   load_type.cpp      the load option buttons and the load symbol
 //   modes.cpp          Normal/Advanced mode, single/cascaded line
@@ -141,6 +142,10 @@ class Form1 : public QMainWindow {
     void chkTrace_Click();  // chkVoltage and chkCurrent
     void chkEnvelope_Click();
 
+    // help_menu.cpp: the help window and the about box, both non-modal
+    void mnuHelpText_Click();
+    void mnuAboutCorvane_Click();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -159,6 +164,7 @@ class Form1 : public QMainWindow {
     void WireModes();
     void PaintLoad(const QString& loadType, bool eraseFirst);
     void WirePlotReading();
+    void WireHelp();
     void ShowZoom();
 
     sim::Model model_;

@@ -1,0 +1,21 @@
+// The Help menu: both windows are non-modal, so a run goes on while they are open. Exit needs
+// nothing of its own here: it closes every window of the program.
+#include <QAction>
+
+#include "app/form1.h"
+#include "help/help.h"
+
+namespace app {
+
+void Form1::mnuHelpText_Click() { help::ShowHelp(this); }
+
+void Form1::mnuAboutCorvane_Click() { help::ShowAbout(this); }
+
+void Form1::WireHelp() {
+    connect(MenuItem(QStringLiteral("mnuHelpText")), &QAction::triggered, this,
+            &Form1::mnuHelpText_Click);
+    connect(MenuItem(QStringLiteral("mnuAboutCorvane")), &QAction::triggered, this,
+            &Form1::mnuAboutCorvane_Click);
+}
+
+}  // namespace app
