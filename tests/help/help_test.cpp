@@ -1,0 +1,168 @@
+// The help window and the about box beside the real main window, and the irregular tooltips.
+
+#include "help/help.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "app/form1.h"
+
+namespace {
+
+// The open (shown) top-level windows of that name.
+QList<QWidget*> Windows(const char* name) {
+    QList<QWidget*> found;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == name && window->isVisible()) found.append(window);
+    return found;
+}
+
+QTreeWidget* Tree() { return Windows("frmHelp").value(0)->findChild<QTreeWidget*>(); }
+QTextEdit* Pane() { return Windows("frmHelp").value(0)->findChild<QTextEdit*>(); }
+
+// Expands the node's parent as a user would, then clicks the node.
+void Click(const QString& title) {
+    QTreeWidgetItem* node = Tree()->findItems(title, Qt::MatchExactly | Qt::MatchRecursive)[0];
+    if (node->parent() != nullptr) node->parent()->setExpanded(true);
+    Tree()->scrollToItem(node);
+    QTest::mouseClick(Tree()->viewport(), Qt::LeftButton, {},
+                      Tree()->visualItemRect(node).center());
+}
+
+QStringList Expanded() {
+    QStringList titles;
+    for (QTreeWidgetItemIterator it(Tree()); *it; ++it)
+        if ((*it)->isExpanded()) titles.append((*it)->text(0));
+    return titles;
+}
+
+// The pane's text at 18 points, from the top; "" if any other text is not at 12 points.
+QString LargeText() {
+    QString large;
+    for (QTextBlock block = Pane()->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const qreal points = it.fragment().charFormat().fontPointSize();
+            if (points == 18 && it.fragment().position() == large.size())
+                large += it.fragment().text();
+            else if (points != 12)
+                return {};
+        }
+    }
+    return large;
+}
+
+}  // namespace
+
+class HelpTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void cleanup() { help::CloseAll(); }
+
+    void treeStartsCollapsedInOrder() {
+        help::ShowHelp(nullptr);
+        QStringList shape;  // each top-level node: its children's count, first and last
+        for (int i = 0; i < Tree()->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* top = Tree()->topLevelItem(i);
+            shape << QString("%1 (%2): %3 .. %4")
+                         .arg(top->text(0))
+                         .arg(top->childCount())
+                         .arg(top->child(0)->text(0), top->child(top->childCount() - 1)->text(0));
+        }
+        QCOMPARE(shape, (QStringList{
+                            "Menus (15): Control Menu .. Help Menu",
+                            "TL/Source Parameters (6): Source Types .. Zo2",
+                            "Load Parameters (5): Load Option Buttons .. jX2",
+                            "Advanced Parameters (8): Fix: Option Buttons .. Pulse Separation (PS)",
+                            "Display (13): Simulate .. Meter Display Window",
+                        }));
+        QCOMPARE(Tree()->findItems("", Qt::MatchContains | Qt::MatchRecursive).size(), 52);
+        QVERIFY(Expanded().isEmpty());
+        QVERIFY(Tree()->selectedItems().isEmpty());
+    }
+
+    void clickShowsTheTopic_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("shown");  // as the pane reads it, one \n per line break
+        QTest::newRow("top-level: title and two breaks") << "Menus" << QString("Menus\n\n");
+        QTest::newRow("range on two lines")
+            << "V"
+            << "V\n\nThis button allows the user to specify the peak voltage amplitude of the "
+               "source excitations. \n\nMax: 20 Volts\nMin: -20 Volts";
+        QTest::newRow("max text taken literally")
+            << "F-Frequency"
+            << "F-Frequency\n\nFrequency of Sinusoidal Excitations. \n\nMax: "
+               "VariableMax=Vp*(maxCycles/Length)/Length\nMin:  10^-8 MHz (0.01Hz) ";
+    }
+    void clickShowsTheTopic() {
+        QFETCH(QString, title);
+        QFETCH(QString, shown);
+        help::ShowHelp(nullptr);
+        Click(title);
+        QCOMPARE(Pane()->toPlainText(), shown);
+        QCOMPARE(LargeText(), title);
+    }
+
+    void quitHelpKeepsTopicAndExpandedNodes() {
+        help::ShowHelp(nullptr);
+        QWidget* window = Windows("frmHelp")[0];
+        Tree()->topLevelItem(4)->setExpanded(true);
+        Click("F-Frequency");
+        const QString shown = Pane()->toPlainText();
+        QTest::mouseClick(window->findChild<QPushButton*>("cmdQuit"), Qt::LeftButton);
+        QVERIFY(Windows("frmHelp").isEmpty());
+
+        help::ShowHelp(nullptr);
+        QCOMPARE(Windows("frmHelp"), QList<QWidget*>{window});
+        QCOMPARE(Pane()->toPlainText(), shown);
+        QCOMPARE(LargeText(), "F-Frequency");
+        QCOMPARE(Expanded(), (QStringList{"Advanced Parameters", "Display"}));
+    }
+
+    void tooltips_data() {
+        QTest::addColumn<QString>("text");  // of the element named by the row
+        QTest::newRow("optParallelRC") << " Parallel RC Load";
+        QTest::newRow("cmdR2") << "Specify Load Resistance ";
+        QTest::newRow("cmdStop") << "Stop & Change SetUp";
+        QTest::newRow("cmdCycles_Len")
+            << "For Sinusoidal Sources: # of Cycles seen between Source and Load";
+        QTest::newRow("cmdZo1") << "Line 1 Characteristic Impedance";  // hidden at start-up
+        QTest::newRow("cmdStep") << "Advance 1 Time Step";             // greyed at start-up
+    }
+    void tooltips() {
+        QFETCH(QString, text);
+        const QString element = QTest::currentDataTag();
+        app::Form1 form;
+        const auto found = form.findChildren<QWidget*>(element);
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found[0]->toolTip(), text);
+        if (element == "cmdZo1") QVERIFY(!found[0]->isVisibleTo(&form));
+        if (element == "cmdStep") QVERIFY(!found[0]->isEnabled());
+    }
+
+    void runGoesOnBesideHelpAndAboutUntilExit() {
+        app::Form1 form;
+        QTest::mouseClick(form.cmdSimulate, Qt::LeftButton);
+        for (int i = 0; i < 2; ++i) {  // a second choice brings the open window to the front
+            form.MenuItem("mnuHelpText")->trigger();
+            form.MenuItem("mnuAboutCorvane")->trigger();
+        }
+        const auto before = form.Model().ElapsedTicks;
+        QTRY_VERIFY(form.Model().ElapsedTicks > before + 3);
+        QCOMPARE(Windows("frmHelp").size(), 1);
+        QCOMPARE(Windows("frmAbout").size(), 1);
+        QCOMPARE(Tree()->topLevelItemCount(), 5);  // set up once
+
+        QTest::mouseClick(form.cmdCancel, Qt::LeftButton);
+        QVERIFY(!form.Timer1->isActive());
+        QVERIFY(Windows("frmHelp").isEmpty() && Windows("frmAbout").isEmpty());
+    }
+};
+
+QTEST_MAIN(HelpTest)
+#include "help_test.moc"
