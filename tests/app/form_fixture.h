@@ -1,13 +1,10 @@
 #pragma once
-// What the window tests share: a scripted stand-in for the dialogs, a fresh window, and a
-// snapshot of every element's flags to see exactly what an action changed.
+// What the window tests share: scripted dialogs, a fresh window, clicks, runs, and a snapshot of
+// every element's flags to see exactly what an action changed.
 
-#include <QMap>
-#include <QString>
+#include <QtTest>
+#include <QtWidgets>
 #include <deque>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "app/element_table.h"
 #include "app/form1.h"
@@ -16,75 +13,97 @@
 
 namespace apptest {
 
-// Answers input boxes from a script and records every dialog shown.
+// Answers input boxes from a script (empty, as Cancel, when it runs out); records every dialog.
 struct ScriptedDialogs : entry::Dialogs {
-    std::deque<std::string> answers;
     struct Shown {
-        std::string kind, text, title, defaultText;
-        int style = 0;
+        std::string text, title;
+        int style;  // -1 for an input box
     };
+    std::deque<std::string> answers;
     std::vector<Shown> shown;
-
     std::string InputBox(const std::string& prompt, const std::string& title,
-                         const std::string& defaultText) override {
-        shown.push_back({"input", prompt, title, defaultText, 0});
-        if (answers.empty()) return {};
-        std::string answer = answers.front();
-        answers.pop_front();
+                         const std::string&) override {
+        shown.push_back({prompt, title, -1});
+        const std::string answer = answers.empty() ? "" : answers.front();
+        if (!answers.empty()) answers.pop_front();
         return answer;
     }
     void MessageBox(const std::string& text, int style, const std::string& title) override {
-        shown.push_back({"message", text, title, {}, style});
+        shown.push_back({text, title, style});
     }
 };
 
 struct Window {
-    ScriptedDialogs* dialogs;
-    std::unique_ptr<app::Form1> form;
-    Window() {
-        auto scripted = std::make_unique<ScriptedDialogs>();
-        dialogs = scripted.get();
-        form = std::make_unique<app::Form1>(std::move(scripted));
-    }
+    ScriptedDialogs* dialogs = new ScriptedDialogs;
+    std::unique_ptr<app::Form1> form{new app::Form1(std::unique_ptr<entry::Dialogs>(dialogs))};
     app::Form1* operator->() { return form.get(); }
     app::Form1& operator*() { return *form; }
 };
 
-// Every named element and menu entry of the window.
-inline QStringList AllNames() {
-    QStringList names;
-    for (const auto& row : app::ElementTable()) names << QString::fromLatin1(row.name);
-    for (const auto& row : app::MenuTable()) names << QString::fromLatin1(row.name);
-    for (const auto& row : app::SchematicTable()) {
-        if (*row.name) names << QString::fromLatin1(row.name);
-    }
-    return names;
+// Near the left edge, where a check box has its indicator; a greyed element ignores it.
+inline void Click(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, w->height() / 2));
 }
 
-using Snapshot = QMap<QString, QList<bool>>;
+// A _data() of row numbers into a table the test reads.
+inline void Rows(size_t count) {
+    QTest::addColumn<int>("row");
+    for (size_t i = 0; i < count; ++i) QTest::addRow("%zu", i) << int(i);
+}
 
+// A button by a click, a menu item by choosing it, as a user does.
+inline void Activate(app::Form1& f, const QString& name) {
+    if (auto* button = qobject_cast<QAbstractButton*>(f.Element(name))) return Click(button);
+    QVERIFY2(f.MenuItem(name), qPrintable(name));
+    f.MenuItem(name)->trigger();
+}
+inline void ActivateAll(app::Form1& f, const QStringList& names) {
+    for (const QString& name : names) Activate(f, name);
+}
+
+// The slowest speed keeps the real timer out of it: the test calls the tick itself.
+inline void FreeRun(app::Form1& f, int ticks) {
+    f.sldSpeedControl->setValue(1);
+    Click(f.cmdSimulate);
+    for (int i = 0; i < ticks; ++i) f.Timer1_Timer();
+}
+inline void Halt(app::Form1& f, int ticks) {
+    FreeRun(f, ticks - 1);
+    Click(f.cmdStep);
+    f.Timer1_Timer();
+}
+
+// "name:flag" of every flag that is on, over every named element, menu and schematic piece.
+using Snapshot = QSet<QString>;
 inline Snapshot Flags(const app::Form1& form) {
-    Snapshot s;
-    for (const QString& name : AllNames()) {
-        s[name] = {form.FlagOf(name, app::Flag::Enabled), form.FlagOf(name, app::Flag::Visible),
-                   form.FlagOf(name, app::Flag::Checked)};
+    QStringList names;
+    for (const auto& row : app::ElementTable()) names << row.name;
+    for (const auto& row : app::MenuTable()) names << row.name;
+    for (const auto& row : app::SchematicTable()) names << row.name;
+    Snapshot on;
+    for (const QString& name : names) {
+        if (form.FlagOf(name, app::Flag::Enabled)) on << name + ":enabled";
+        if (form.FlagOf(name, app::Flag::Visible)) on << name + ":visible";
+        if (form.FlagOf(name, app::Flag::Checked)) on << name + ":checked";
     }
-    return s;
+    return on;
 }
-
-// "name:flag" for every flag that differs between two snapshots, sorted.
+// The flags that differ between two snapshots, sorted.
 inline QStringList Changes(const Snapshot& before, const Snapshot& after) {
-    static const char* kFlagNames[] = {"enabled", "visible", "checked"};
-    QStringList changed;
-    for (auto it = before.begin(); it != before.end(); ++it) {
-        for (int f = 0; f < 3; ++f) {
-            if (it.value()[f] != after[it.key()][f]) {
-                changed << it.key() + QLatin1Char(':') + QLatin1String(kFlagNames[f]);
-            }
-        }
-    }
+    QStringList changed = ((before - after) + (after - before)).values();
     changed.sort();
     return changed;
+}
+// "enabled: a b visible: c" → "a:enabled", "b:enabled", "c:visible", sorted.
+inline QStringList Expect(const char* text) {
+    QStringList out;
+    QString flag;
+    for (const QString& word :
+         QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        word.endsWith(QLatin1Char(':')) ? void(flag = word)
+                                        : void(out << word + ':' + flag.chopped(1));
+    out.sort();
+    return out;
 }
 
 }  // namespace apptest

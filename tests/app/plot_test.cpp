@@ -1,158 +1,196 @@
-// What the ticks draw on the plot, read back from its pixels, and the status line around a run.
-
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QtTest>
+// The plot: what the ticks draw, read back from Picture1's pixels, and reading it with the zoom
+// buttons, the meter and the envelope.
 
 #include "display/plot_area.h"
 #include "display/trace_drawing.h"
 #include "form_fixture.h"
 
-using apptest::Window;
+using namespace apptest;
 
 namespace {
 
 const QColor kVoltage(display::kVoltageColour), kCurrent(display::kCurrentColour);
 const QColor kWhite(Qt::white), kGreen(0, 255, 0);
 
-void Run(app::Form1& f, int ticks) {
-    QTest::mouseClick(f.cmdSimulate, Qt::LeftButton);
-    for (int i = 0; i < ticks; ++i) f.Timer1_Timer();
-}
-
-// The pixel column of grid point i, and the row of a value, on a plot 389 × 221 inside its
-// border (half sizes 194.5 and 110.5), at zoom 1 and a 1 V amplitude.
+// The plot is 389 × 221 pixels inside its border at 96 dpi (half sizes 194.5 and 110.5); at
+// zoom 1 and a 1 V peak a volt is a quarter of the height, 55.25 rows.
 int X(int i) { return int(std::nearbyint(389.0 * i / 200)); }
-int Y(double volts) { return int(std::nearbyint(110.5 - 55.25 * volts)); }
-
-QColor At(app::Form1& f, int x, int y) { return f.Picture1->Surface().pixelColor(x, y); }
+int Y(double volts, double zoom = 1) { return int(std::nearbyint(110.5 - 55.25 * zoom * volts)); }
 
 // Rows of column x that show `colour`.
 QList<int> RowsOf(app::Form1& f, int x, const QColor& colour) {
     QList<int> rows;
-    const QImage& image = f.Picture1->Surface();
-    for (int y = 0; y < image.height(); ++y) {
-        if (image.pixelColor(x, y) == colour) rows << y;
-    }
+    for (int y = 0; y < f.Picture1->Surface().height(); ++y)
+        if (f.Picture1->Surface().pixelColor(x, y) == colour) rows << y;
     return rows;
 }
+
+void Press(app::Form1& f, Qt::MouseButton button, QPoint at) {
+    const int border = display::PlotArea::kBorder;
+    QTest::mousePress(f.Picture1, button, {}, at + QPoint(border, border));
+}
+
+// An open load halted after 250 ticks: the 0.5 V step has come back doubled from the load.
+void Reflected(app::Form1& f) {
+    f.Model().LoadResistance = 1e10;
+    f.chkCurrent->setChecked(true);
+    Halt(f, 250);
+}
+
+// A press with the meter on; an empty reading: the status line keeps its text.
+const struct {
+    bool run, zoomIn;
+    Qt::MouseButton button;
+    QPoint at;
+    QString reading;
+} kReadings[] = {
+    // The zero line lies between rows 110 and 111, so each reads half a row off it.
+    {true, false, Qt::LeftButton, {X(100), 110}, "Voltage =\r\n9.05E-3V\r\n Distance = 4.79 m"},
+    {true, false, Qt::LeftButton, {X(100), 111}, "Voltage =\r\n-9.05E-3V\r\n Distance = 4.79 m"},
+    {true, false, Qt::LeftButton, {0, 0}, "Voltage =\r\n2V\r\n Distance = 0 m"},
+    {true, true, Qt::LeftButton, {0, 0}, "Voltage =\r\n1V\r\n Distance = 0 m"},
+    {true, false, Qt::RightButton, {0, 0}, ""},
+    {false, false, Qt::LeftButton, {0, 0}, ""},  // before any run: no scale to read against
+};
 
 }  // namespace
 
 class PlotTest : public QObject {
     Q_OBJECT
   private slots:
-    void init();
-    void lineAtRest();
-    void afterTheFirstReflection();
-    void envelope();
-    void noTraceChecked();
-    void zeroPeakVoltage();
-    void extremeZoom();
-    void statusLineBeforeAnyRun();
-};
-
-void PlotTest::init() {
-    Window w;
-    if (w->Picture1->InnerWidth() != 389 || w->Picture1->InnerHeight() != 221) {
-        QSKIP("the pixel rows are worked out for 96 dots per inch");
+    void init() {
+        Window w;
+        if (w->Picture1->InnerWidth() != 389 || w->Picture1->InnerHeight() != 221)
+            QSKIP("the pixel rows are worked out for 96 dots per inch");
     }
-}
 
-// With the source off the line stays at rest: the voltage trace is the axis row, and only it.
-void PlotTest::lineAtRest() {
-    Window w;
-    w->Model().SourceType = "Off";
-    Run(*w, 1);
-    QCOMPARE(w->PlotHalfWidth, 194.5f);
-    QCOMPARE(w->PlotHalfHeight, 110.5f);
-    // Point 200 lies at x = 389, just outside the 389 columns; the segment to it fills 388.
-    for (int x : {0, X(50), X(100), 388}) QCOMPARE(RowsOf(*w, x, kVoltage), QList<int>{110});
-    QCOMPARE(w->VoltagePoints[200], QPoint(389, 110));  // 110.5 rounds to the even 110
-}
+    void lineAtRestAndAfterTheFirstReflection() {
+        Window rest;
+        rest->Model().SourceType = "Off";
+        FreeRun(*rest, 1);
+        // The axis row only: 110.5 rounds to the even 110.
+        for (int x : {0, X(100), 388}) QCOMPARE(RowsOf(*rest, x, kVoltage), QList<int>{110});
+        Window w;
+        Reflected(*w);
+        // Near the load 1 V and no current; near the source both 0.5, the current drawn last.
+        QCOMPARE(RowsOf(*w, X(180), kVoltage), QList<int>{Y(1.0)});
+        QCOMPARE(RowsOf(*w, X(180), kCurrent), QList<int>{Y(0)});
+        QCOMPARE(RowsOf(*w, X(50), kCurrent), QList<int>{Y(0.5)});
+        QCOMPARE(RowsOf(*w, X(50), kVoltage), QList<int>());
+    }
 
-// An open load: the 0.5 V step reaches the load after 200 ticks and comes back doubled.
-void PlotTest::afterTheFirstReflection() {
-    Window w;
-    w->Model().LoadResistance = 1e10;
-    w->chkCurrent->setChecked(true);
-    Run(*w, 250);
-    // Closed form: the reflected front has travelled about 49 points back from the load.
-    QVERIFY(qAbs(w->Model().LineVoltage[0][180] - 1.0) < 1e-6);
-    QVERIFY(qAbs(w->Model().LineCurrent[0][180]) < 1e-6);
-    QCOMPARE(w->Model().LineVoltage[0][50], 0.5);
-    QCOMPARE(w->Model().LineCurrent[0][50], 0.5);
-    // Near the load: 1 V a quarter of the height above the axis, no current.
-    QCOMPARE(RowsOf(*w, X(180), kVoltage), QList<int>{Y(1.0)});
-    QCOMPARE(RowsOf(*w, X(180), kCurrent), QList<int>{Y(0)});
-    // Near the source voltage and current coincide at 0.5; the current is drawn last.
-    QCOMPARE(RowsOf(*w, X(50), kCurrent), QList<int>{Y(0.5)});
-    QCOMPARE(RowsOf(*w, X(50), kVoltage), QList<int>());
-    QCOMPARE(At(*w, X(50), Y(1.0)), kWhite);
-}
+    // Five clicks reach the limit in silence; the sixth is refused with the message.
+    void zoomLimit() {
+        for (bool in : {true, false}) {
+            Window w;
+            Halt(*w, 5);
+            for (int i = 0; i < 6; ++i) Click(in ? w->cmdZoomIn : w->cmdZoomOut);
+            QCOMPARE(w->ZoomFactor, in ? 32.0 : 1.0 / 32);
+            QCOMPARE(w.dialogs->shown.size(), std::size_t(1));
+            QCOMPARE(w.dialogs->shown[0].text, "You have reached the Zoom's limit. ");
+            QCOMPARE(w.dialogs->shown[0].title, "Zoomed Out!");
+            QCOMPARE(w.dialogs->shown[0].style, 48);
+            QCOMPARE(w->lblDisplay->text(), in ? "Tick Mark= \r\n.02V\r\n   or \r\n.31 mA"
+                                               : "Tick Mark= \r\n16V\r\n   or \r\n320 mA");
+        }
+    }
 
-// Envelope mode paints the old traces white on the green back colour and never clears.
-void PlotTest::envelope() {
-    Window w;
-    w->chkEnvelope->setChecked(true);
-    w->Picture1->SetBackColor(kGreen);  // as the envelope check box does
-    Run(*w, 10);
-    QCOMPARE(At(*w, X(5), Y(0.5)), kVoltage);  // the latest trace
-    QCOMPARE(At(*w, X(5), Y(0)), kWhite);      // where the first ticks drew it
-    QCOMPARE(At(*w, X(100), 20), kGreen);      // never touched
-    // Without the envelope the picture is cleared to its back colour before every trace.
-    w->chkEnvelope->setChecked(false);
-    w->Timer1_Timer();
-    QCOMPARE(At(*w, X(5), Y(0)), kGreen);
-}
+    // Halted, the same step is drawn again at once, each point twice as far from the centre line.
+    void zoomWhileHalted() {
+        Window w;
+        Reflected(*w);
+        const display::TracePoints before = w->VoltagePoints;
+        Click(w->cmdZoomIn);
+        for (int i = 0; i <= 200; ++i) {
+            QCOMPARE(w->VoltagePoints[i].x(), before[i].x());
+            QVERIFY(std::abs(w->VoltagePoints[i].y() - 110.5 - 2 * (before[i].y() - 110.5)) <= 1.5);
+        }
+        QCOMPARE(RowsOf(*w, X(180), kVoltage), QList<int>{Y(1.0, 2)});
+        QCOMPARE(RowsOf(*w, X(50), kCurrent), QList<int>{Y(0.5, 2)});
+    }
 
-void PlotTest::noTraceChecked() {
-    Window w;
-    w->chkVoltage->setChecked(false);
-    Run(*w, 5);
-    QCOMPARE(w->Model().ElapsedTicks, 5);
-    QCOMPARE(w->VoltagePoints[0], QPoint(0, Y(0.5)));  // still computed
-    QCOMPARE(RowsOf(*w, X(2), kVoltage), QList<int>());
-}
+    // Running, the readout changes at once; the traces wait for the next tick.
+    void zoomWhileFreeRunning() {
+        Window w;
+        FreeRun(*w, 20);
+        const QImage before = w->Picture1->Surface().copy();
+        Click(w->cmdZoomIn);
+        QCOMPARE(w->lblDisplay->text(), "Tick Mark= \r\n.25V\r\n   or \r\n5 mA");
+        QCOMPARE(w->Picture1->Surface(), before);
+        w->Timer1_Timer();
+        QCOMPARE(RowsOf(*w, X(5), kVoltage), QList<int>{Y(0.5, 2)});
+    }
 
-// A peak voltage of 0: no scale to draw against; the line at rest lies on the axis and the
-// readout says 0.
-void PlotTest::zeroPeakVoltage() {
-    Window w;
-    w->Model().PeakVoltage = 0;
-    Run(*w, 3);
-    QCOMPARE(w->lblDisplay->text(), QStringLiteral("Tick Mark= \r\n0V\r\n   or \r\n0 mA"));
-    QCOMPARE(RowsOf(*w, X(100), kVoltage), QList<int>{110});
-    for (const QPoint& p : w->VoltagePoints) QCOMPARE(p.y(), 110);
-}
+    void meterReadings_data() { Rows(std::size(kReadings)); }
+    void meterReadings() {
+        QFETCH(int, row);
+        const auto& [run, zoomIn, button, at, reading] = kReadings[row];
+        Window w;
+        if (run) FreeRun(*w, 3);
+        if (zoomIn) Click(w->cmdZoomIn);
+        Click(w->chkMeter);
+        const QString before = w->lblDisplay->text();
+        Press(*w, button, at);
+        const bool reads = button == Qt::LeftButton;
+        QCOMPARE(w->lblDisplay->text(), reading.isEmpty() ? before : reading);
+        QCOMPARE(w->Picture1->cursor().shape(), reads ? Qt::CrossCursor : Qt::ArrowCursor);
+        QCOMPARE(w->Model().StepMode, reads);
+    }
 
-// A zoom far beyond what a pixel coordinate holds: the traces run off the plot's edge, clamped,
-// and nothing fails.
-void PlotTest::extremeZoom() {
-    Window w;
-    w->ZoomFactor = 1e300;
-    Run(*w, 3);
-    QCOMPARE(w->VoltagePoints[0].y(), -display::kCoordinateLimit);
-    QCOMPARE(w->VoltagePoints[100].y(), 110);  // still at rest: on the axis
-    QCOMPARE(RowsOf(*w, X(100), kVoltage), QList<int>{110});
-    // Where the step is, the trace leaves through the top edge.
-    QList<int> steep;
-    for (int x = X(2); x <= X(3); ++x) steep += RowsOf(*w, x, kVoltage);
-    QVERIFY(steep.contains(0));
-}
+    // A reading halts a free run after exactly one more tick; the cross-hair stays until
+    // Continue.
+    void readingDuringAFreeRun() {
+        Window w;
+        FreeRun(*w, 3);
+        Click(w->chkMeter);
+        Press(*w, Qt::LeftButton, {0, 0});
+        w->Timer1_Timer();
+        QCOMPARE(w->Model().ElapsedTicks, 4);
+        QVERIFY(!w->Timer1->isActive());
+        QCOMPARE(w->lblDisplay->text(), "Voltage =\r\n2V\r\n Distance = 0 m");
+        Click(w->cmdContinue);
+        QCOMPARE(w->Picture1->cursor().shape(), Qt::ArrowCursor);
+    }
 
-void PlotTest::statusLineBeforeAnyRun() {
-    Window w;
-    w->UpdateDisplay("Meter", 100, 100);  // no scale yet: the line keeps its caption
-    QCOMPARE(w->lblDisplay->text(), QStringLiteral("Tick Mark / Elapsed Time:"));
-    w->UpdateDisplay("TickMarks", 0, 0);
-    QCOMPARE(w->lblDisplay->text(), QStringLiteral("Tick Mark= \r\n.5V\r\n   or \r\n10 mA"));
-    w->UpdateDisplay("ElapsedTime", 0, 0);
-    QCOMPARE(w->lblDisplay->text(), QStringLiteral("Elapsed Time = \r\n0 ns"));
-    w->UpdateDisplay("elapsedtime", 0, 0);  // not a mode: nothing changes
-    QCOMPARE(w->lblDisplay->text(), QStringLiteral("Elapsed Time = \r\n0 ns"));
-}
+    // A sine into an open load: once the reflection is back the line holds a standing wave. With
+    // the envelope on, each column then shows on green the band between the lowest and highest
+    // voltage its point went through, within the segments to its neighbours.
+    void envelopeOfAStandingWave() {
+        Window w;
+        w->Model().SourceType = "Sine";
+        w->Model().LoadResistance = 99999999;
+        FreeRun(*w, 400);
+        Click(w->chkEnvelope);
+        QCOMPARE(RowsOf(*w, X(100), kGreen).size(), 221);  // starts from an empty green plot
+        const auto& v = w->Model().LineVoltage[0];
+        std::array<double, 201> high, low;
+        std::copy(v.begin(), v.end(), high.begin());
+        std::copy(v.begin(), v.end(), low.begin());
+        for (int t = 0; t < 300; ++t) {
+            w->Timer1_Timer();
+            for (int i = 0; i <= 200; ++i) {
+                high[i] = std::max(high[i], v[i]);
+                low[i] = std::min(low[i], v[i]);
+            }
+        }
+        // Antinodes of 1 V every 25 points back from the load, a node between 187 and 188.
+        for (int i : {200, 175, 100}) QVERIFY(high[i] > 0.99 && low[i] < -0.99);
+        QVERIFY(high[187] < 0.07 && low[187] > -0.07);
+        for (int i = 1; i < 200; ++i) {
+            const QList<int> green = RowsOf(*w, X(i), kGreen);
+            int top = 0, bottom = 220;
+            while (green.contains(top)) ++top;
+            while (green.contains(bottom)) --bottom;
+            const double highest = std::max({high[i - 1], high[i], high[i + 1]});
+            const double lowest = std::min({low[i - 1], low[i], low[i + 1]});
+            QVERIFY2(top >= Y(highest) - 1 && top <= Y(high[i]) + 1,
+                     qPrintable(QString::number(i)));
+            QVERIFY2(bottom <= Y(lowest) + 1 && bottom >= Y(low[i]) - 1,
+                     qPrintable(QString::number(i)));
+            QVERIFY(RowsOf(*w, X(i), kWhite).size() >= (bottom - top) / 10);
+        }
+    }
+};
 
 QTEST_MAIN(PlotTest)
 #include "plot_test.moc"
