@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "csv_writer.h"
+#include "netlist.h"
 #include "sim/engine.h"
 #include "trace_options.h"
 
@@ -60,6 +61,29 @@ int Run(trace::TraceRun& run) {
     return 0;
 }
 
+// A netlist holds a source corner for every tick: it needs at least one, and beyond a
+// hundred thousand it grows past what ngspice reads in reasonable time.
+constexpr std::int64_t kMostNetlistTicks = 100000;
+
+int PrintNetlist(const trace::TraceRun& run, QStringList arguments) {
+    if (run.ticks < 1 || run.ticks > kMostNetlistTicks) {
+        std::fprintf(stderr, "corvane-trace: --ticks: %lld is %s for --netlist\n",
+                     static_cast<long long>(run.ticks),
+                     run.ticks < 1 ? "below the minimum 1" : "above the maximum 100000");
+        return 2;
+    }
+    arguments.removeFirst();
+    for (QString& a : arguments)
+        if (a.contains(' ')) a = '"' + a + '"';
+    const std::string text = netlist::SpiceNetlist(run.model, run.cascaded, run.ticks,
+                                                   arguments.join(' ').toStdString());
+    if (std::fputs(text.c_str(), stdout) < 0 || std::fflush(stdout) != 0) {
+        std::fputs("corvane-trace: the output could not be written\n", stderr);
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -75,5 +99,7 @@ int main(int argc, char** argv) {
         std::fputs(text->text.c_str(), stdout);
         return 0;
     }
-    return Run(std::get<trace::TraceRun>(request));
+    trace::TraceRun& run = std::get<trace::TraceRun>(request);
+    if (run.netlist) return PrintNetlist(run, QCoreApplication::arguments());
+    return Run(run);
 }

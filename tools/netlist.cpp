@@ -39,10 +39,12 @@ namespace netlist {
 
 namespace {
 
-// Shortest text that reads back as the same double.
+// Fifteen significant digits: a tick of 0.2 ns reads 2e-10, not 1.9999999999999998e-10, and
+// what the rounding moves (a part in 1e15) is far below anything the comparison can see.
 std::string Num(double x) {
     char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, 15);
     return std::string(buffer, result.ptr);
 }
 
@@ -202,9 +204,13 @@ std::string SpiceNetlist(const sim::Model& parameters, bool cascaded, std::int64
     const double logLoss = m.Attenuation < 100 ? std::log1p(-m.Attenuation / 100)
                                                : -std::numeric_limits<double>::infinity();
 
+    // The options go into a comment line: a line break typed into one must not end it.
+    std::string named = options;
+    for (char& c : named)
+        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
     std::ostringstream out;
-    out << "* Corvane " << CORVANE_VERSION << ": corvane-trace --netlist"
-        << (options.empty() ? "" : " ") << options << "\n";
+    out << "* Corvane " << CORVANE_VERSION << ": corvane-trace" << (named.empty() ? "" : " ")
+        << named << "\n";
     out << "* One tick is " << Num(tick) << " s; the state after tick n is the instant n ticks.\n";
     out << "* Nodes: source_end is point 0, " << (cascaded ? "junction point 100, " : "")
         << "load_end point 200.\n";

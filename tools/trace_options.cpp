@@ -171,6 +171,7 @@ void AddOptions(QCommandLineParser& parser) {
     parser.addOption({"cascade", "two lines in cascade (Zo1, then Zo2 from point 100)"});
     parser.addOption({"ticks", "number of ticks to run (default 200)", "N"});
     parser.addOption({"probe", "print point P (0..200) after every tick; repeatable", "P"});
+    parser.addOption({"netlist", "print the circuit as an ngspice netlist instead of CSV"});
     parser.addHelpOption();
     parser.addVersionOption();
 }
@@ -216,6 +217,7 @@ Request ParseArguments(const QStringList& arguments) {
     run.model.CyclesPerLength = run.model.LineLength * run.model.Frequency / run.model.Vp;
 
     run.cascaded = parser.isSet("cascade");
+    run.netlist = parser.isSet("netlist");
     if (parser.isSet("ticks")) {
         const Checked c = CheckWhole("ticks", parser.value("ticks"), 0, kMostTicks);
         if (!c.value) return Refusal{c.refusal};

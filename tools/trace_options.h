@@ -17,6 +17,7 @@ struct TraceRun {
     bool cascaded = false;
     std::int64_t ticks = 200;
     std::vector<int> probes;  // empty: print the whole line after the last tick
+    bool netlist = false;     // print the circuit as an ngspice netlist instead of CSV
 };
 
 // What the command line asks for: a run, a text to print and leave (help, version), or a
