@@ -1,6 +1,8 @@
 // The plot: what the ticks draw, read back from Picture1's pixels, and reading it with the zoom
 // buttons, the meter and the envelope.
 
+#include <tuple>
+
 #include "display/plot_area.h"
 #include "display/trace_drawing.h"
 #include "form_fixture.h"
@@ -30,21 +32,10 @@ void Press(app::Form1& f, Qt::MouseButton button, QPoint at) {
     QTest::mousePress(f.Picture1, button, {}, at + QPoint(border, border));
 }
 
-// An open load halted after 250 ticks: the 0.5 V step has come back doubled from the load.
-void Reflected(app::Form1& f) {
-    f.Model().LoadResistance = 1e10;
-    f.chkCurrent->setChecked(true);
-    Halt(f, 250);
-}
-
-// A press with the meter on; an empty reading: the status line keeps its text.
-const struct {
-    bool run, zoomIn;
-    Qt::MouseButton button;
-    QPoint at;
-    QString reading;
-} kReadings[] = {
-    // The zero line lies between rows 110 and 111, so each reads half a row off it.
+// Whether a run goes on, Zoom In first, the button, where, and the reading; an empty reading
+// leaves the status line as it was. The zero line lies between rows 110 and 111, so each of
+// them reads half a row off it.
+const std::tuple<bool, bool, Qt::MouseButton, QPoint, QString> kReadings[] = {
     {true, false, Qt::LeftButton, {X(100), 110}, "Voltage =\r\n9.05E-3V\r\n Distance = 4.79 m"},
     {true, false, Qt::LeftButton, {X(100), 111}, "Voltage =\r\n-9.05E-3V\r\n Distance = 4.79 m"},
     {true, false, Qt::LeftButton, {0, 0}, "Voltage =\r\n2V\r\n Distance = 0 m"},
@@ -64,19 +55,27 @@ class PlotTest : public QObject {
             QSKIP("the pixel rows are worked out for 96 dots per inch");
     }
 
-    void lineAtRestAndAfterTheFirstReflection() {
+    // At rest, after the first reflection, and zoomed in while halted there: the same step
+    // drawn again at once, each point twice as far from the centre line.
+    void restReflectionAndZoomWhileHalted() {
         Window rest;
         rest->Model().SourceType = "Off";
         FreeRun(*rest, 1);
         // The axis row only: 110.5 rounds to the even 110.
         for (int x : {0, X(100), 388}) QCOMPARE(RowsOf(*rest, x, kVoltage), QList<int>{110});
+        // An open load after 250 ticks: the 0.5 V step has come back doubled from the load.
         Window w;
-        Reflected(*w);
-        // Near the load 1 V and no current; near the source both 0.5, the current drawn last.
-        QCOMPARE(RowsOf(*w, X(180), kVoltage), QList<int>{Y(1.0)});
-        QCOMPARE(RowsOf(*w, X(180), kCurrent), QList<int>{Y(0)});
-        QCOMPARE(RowsOf(*w, X(50), kCurrent), QList<int>{Y(0.5)});
-        QCOMPARE(RowsOf(*w, X(50), kVoltage), QList<int>());
+        w->Model().LoadResistance = 1e10;
+        w->chkCurrent->setChecked(true);
+        Halt(*w, 250);
+        for (double zoom : {1, 2}) {
+            // Near the load 1 V and no current; near the source both 0.5, the current drawn last.
+            QCOMPARE(RowsOf(*w, X(180), kVoltage), QList<int>{Y(1.0, zoom)});
+            QCOMPARE(RowsOf(*w, X(180), kCurrent), QList<int>{Y(0)});
+            QCOMPARE(RowsOf(*w, X(50), kCurrent), QList<int>{Y(0.5, zoom)});
+            QCOMPARE(RowsOf(*w, X(50), kVoltage), QList<int>());
+            Click(w->cmdZoomIn);
+        }
     }
 
     // Five clicks reach the limit in silence; the sixth is refused with the message.
@@ -95,20 +94,6 @@ class PlotTest : public QObject {
         }
     }
 
-    // Halted, the same step is drawn again at once, each point twice as far from the centre line.
-    void zoomWhileHalted() {
-        Window w;
-        Reflected(*w);
-        const display::TracePoints before = w->VoltagePoints;
-        Click(w->cmdZoomIn);
-        for (int i = 0; i <= 200; ++i) {
-            QCOMPARE(w->VoltagePoints[i].x(), before[i].x());
-            QVERIFY(std::abs(w->VoltagePoints[i].y() - 110.5 - 2 * (before[i].y() - 110.5)) <= 1.5);
-        }
-        QCOMPARE(RowsOf(*w, X(180), kVoltage), QList<int>{Y(1.0, 2)});
-        QCOMPARE(RowsOf(*w, X(50), kCurrent), QList<int>{Y(0.5, 2)});
-    }
-
     // Running, the readout changes at once; the traces wait for the next tick.
     void zoomWhileFreeRunning() {
         Window w;
@@ -121,6 +106,7 @@ class PlotTest : public QObject {
         QCOMPARE(RowsOf(*w, X(5), kVoltage), QList<int>{Y(0.5, 2)});
     }
 
+    // A press on the plot with the meter on: the reading, the cross-hair and the step mode.
     void meterReadings_data() { Rows(std::size(kReadings)); }
     void meterReadings() {
         QFETCH(int, row);
@@ -135,21 +121,10 @@ class PlotTest : public QObject {
         QCOMPARE(w->lblDisplay->text(), reading.isEmpty() ? before : reading);
         QCOMPARE(w->Picture1->cursor().shape(), reads ? Qt::CrossCursor : Qt::ArrowCursor);
         QCOMPARE(w->Model().StepMode, reads);
-    }
-
-    // A reading halts a free run after exactly one more tick; the cross-hair stays until
-    // Continue.
-    void readingDuringAFreeRun() {
-        Window w;
-        FreeRun(*w, 3);
-        Click(w->chkMeter);
-        Press(*w, Qt::LeftButton, {0, 0});
-        w->Timer1_Timer();
-        QCOMPARE(w->Model().ElapsedTicks, 4);
-        QVERIFY(!w->Timer1->isActive());
-        QCOMPARE(w->lblDisplay->text(), "Voltage =\r\n2V\r\n Distance = 0 m");
-        Click(w->cmdContinue);
-        QCOMPARE(w->Picture1->cursor().shape(), Qt::ArrowCursor);
+        // A reading during a free run halts it after exactly one more tick.
+        if (run) w->Timer1_Timer();
+        QCOMPARE(w->Timer1->isActive(), run && !reads);
+        QCOMPARE(w->Model().ElapsedTicks, run ? 4 : 0);
     }
 
     // A sine into an open load: once the reflection is back the line holds a standing wave. With
@@ -163,9 +138,7 @@ class PlotTest : public QObject {
         Click(w->chkEnvelope);
         QCOMPARE(RowsOf(*w, X(100), kGreen).size(), 221);  // starts from an empty green plot
         const auto& v = w->Model().LineVoltage[0];
-        std::array<double, 201> high, low;
-        std::copy(v.begin(), v.end(), high.begin());
-        std::copy(v.begin(), v.end(), low.begin());
+        std::array<double, 201> high = v, low = v;
         for (int t = 0; t < 300; ++t) {
             w->Timer1_Timer();
             for (int i = 0; i <= 200; ++i) {
@@ -183,9 +156,8 @@ class PlotTest : public QObject {
             while (green.contains(bottom)) --bottom;
             const double highest = std::max({high[i - 1], high[i], high[i + 1]});
             const double lowest = std::min({low[i - 1], low[i], low[i + 1]});
-            QVERIFY2(top >= Y(highest) - 1 && top <= Y(high[i]) + 1,
-                     qPrintable(QString::number(i)));
-            QVERIFY2(bottom <= Y(lowest) + 1 && bottom >= Y(low[i]) - 1,
+            QVERIFY2(top >= Y(highest) - 1 && top <= Y(high[i]) + 1 && bottom <= Y(lowest) + 1 &&
+                         bottom >= Y(low[i]) - 1,
                      qPrintable(QString::number(i)));
             QVERIFY(RowsOf(*w, X(i), kWhite).size() >= (bottom - top) / 10);
         }

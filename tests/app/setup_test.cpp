@@ -10,7 +10,7 @@ using namespace apptest;
 namespace {
 
 QString Caption(app::Form1& f, const QString& label) {
-    return qobject_cast<QLabel*>(f.Element(label))->text();
+    return f.Element(label)->property("text").toString();
 }
 
 // What the user chooses first, the element, the answer typed, "label=caption" of the labels
@@ -49,10 +49,6 @@ const char* const kModes[][2] = {
     {"mnuAdvanced|mnuNormal", "enabled: mnuCycles"},
 };
 
-QStringList Split(const char* text, char by = '|') {
-    return QString::fromUtf8(text).split(QLatin1Char(by), Qt::SkipEmptyParts);
-}
-
 }  // namespace
 
 class SetupTest : public QObject {
@@ -63,11 +59,11 @@ class SetupTest : public QObject {
         QFETCH(int, row);
         const auto [before, element, typed, labels, dialogs, checked] = kEntries[row];
         Window w;
-        ActivateAll(*w, Split(before));
+        Activate(*w, before);
         w.dialogs->answers = {typed};
         w.dialogs->shown.clear();
         Activate(*w, element);
-        for (const QString& pair : Split(labels)) {
+        for (const QString& pair : QString(labels).split('|', Qt::SkipEmptyParts)) {
             const QString label = pair.section('=', 0, 0);
             QCOMPARE(label + '=' + Caption(*w, label), pair);
         }
@@ -93,7 +89,7 @@ class SetupTest : public QObject {
         display::EraseLoadSymbols(painter, fg, bg, w->logicalDpiX());
         display::DrawLoad(painter, keyword, "", fg, bg, w->logicalDpiX());
         painter.end();
-        ActivateAll(*w, {from, option});
+        Activate(*w, QString(from) + "|" + option);
         QStringList shown, usable;
         for (const char* m :
              {"mnuRLoad", "mnuLLoad", "mnuCLoad", "mnuRCLoad", "mnuRLLoad", "mnuZLoad"})
@@ -101,7 +97,7 @@ class SetupTest : public QObject {
         for (const char* e : {"cmdCu", "cmdLu", "cmdR2", "cmdX2", "lblC", "lblL", "lblR2", "lblX2"})
             if (w->FlagOf(e, Flag::Enabled)) usable << e;
         QCOMPARE(shown, QStringList{menu});
-        QCOMPARE(usable, Split(enabled, ' '));
+        QCOMPARE(usable.join(' '), enabled);
         QVERIFY(w->Surface() == expected);
     }
 
@@ -110,7 +106,7 @@ class SetupTest : public QObject {
         QFETCH(int, row);
         Window w;
         const Snapshot start = Flags(*w);
-        ActivateAll(*w, Split(kModes[row][0]));
+        Activate(*w, kModes[row][0]);
         QCOMPARE(Changes(start, Flags(*w)), Expect(kModes[row][1]));
     }
 
@@ -120,7 +116,7 @@ class SetupTest : public QObject {
     void cyclesDuringARun() {
         for (bool halted : {false, true}) {
             Window w;
-            ActivateAll(*w, {"mnuAdvanced", "optParameter(2)"});
+            Activate(*w, "mnuAdvanced|optParameter(2)");
             halted ? Halt(*w, 1) : FreeRun(*w, 1);
             const Snapshot flags = Flags(*w);
             Activate(*w, "mnu1Cycle");
@@ -135,7 +131,7 @@ class SetupTest : public QObject {
         Window w;
         Halt(*w, 1);
         w.dialogs->answers = {"100"};
-        ActivateAll(*w, {"cmdR2", "mnu3volts", "cmdStep"});
+        Activate(*w, "cmdR2|mnu3volts|cmdStep");
         w->Timer1_Timer();
         QCOMPARE(w->Model().NormLoadResistance, 2.0);  // R2 / Zo
         QCOMPARE(w->Model().LineVoltage[0][0], 1.5);   // half of 3 V into a matched line
