@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <numbers>
 
 #include "load_error_bound.h"
 #include "spice_runner.h"
@@ -105,8 +106,9 @@ Comparison Compare(const Circuit& circuit, int ticks) {
 // since they are part of what arrives. It leaves out:
 //  - the engine's error coming back: it leaves the load as part of the reflected wave, and a
 //    cascade's junction returns |Γ| of it; a wave changes the drive E by twice its height, and
-//    the load passes at most all of that on, so each round trip multiplies by at most 2|Γ|
-//    (1/3 here) and the sum of the round trips is 1 / (1 − 2|Γ|);
+//    no load's step response exceeds the step (a capacitor follows E through a low-pass, an
+//    inductor jumps and decays), so each round trip multiplies by at most 2|Γ| (1/3 here)
+//    and the sum of the round trips is 1 / (1 − 2|Γ|);
 //  - the way to the other nodes: through the junction a wave is carried on with 1 + |Γ|;
 //  - ngspice's own integration error: it starts every edge with steps of a small fraction of
 //    a tick, and we grant it half of the engine's error again.
@@ -119,8 +121,6 @@ double ReactiveTolerance(const Circuit& c, const Comparison& r) {
 
 // Z ∥ R
 double Parallel(double a, double b) { return a * b / (a + b); }
-
-constexpr double kPi = 3.14159265358979323846;
 
 }  // namespace
 
@@ -205,13 +205,13 @@ class NgspiceAgreement : public QObject {
         const double f = 100e6;
         QTest::newRow("Impedance 50 - j50, Sine")
             << Circuit{{"--load", "Impedance", "--load-reactance", "-50", "--source", "Sine"},
-                       1 / (2 * kPi * f * 50) * Parallel(z, 50),
+                       1 / (2 * std::numbers::pi * f * 50) * Parallel(z, 50),
                        z}
             << 1000;
         QTest::newRow("Impedance 30 + j80, Cosine, cascade 50/75")
             << Circuit{{"--load", "Impedance", "--load-resistance", "30", "--load-reactance", "80",
                         "--source", "Cosine", "--cascade", "--zo2", "75"},
-                       80 / (2 * kPi * f) / (75 + 30),
+                       80 / (2 * std::numbers::pi * f) / (75 + 30),
                        75,
                        0.2}
             << 1000;
