@@ -1,0 +1,311 @@
+// Setting parameters: the label format, the checked entry and its refusals, the entry commands,
+// the frequency / cycles / length coupling, the presets and the load types.
+
+#include <QtTest>
+#include <algorithm>
+#include <deque>
+#include <set>
+
+#include "entry/entry_commands.h"
+#include "entry/format_value.h"
+#include "entry/limits.h"
+#include "entry/load_types.h"
+#include "entry/number.h"
+#include "entry/presets.h"
+
+namespace {
+
+struct Shown {
+    std::string text, title, defaultText;
+    int style = 0;
+    bool input = false;
+};
+
+// Plays the user: answers each input box from the script (Cancel, "", once it runs out) and
+// keeps every box and message for the test to read.
+class ScriptedDialogs : public entry::Dialogs {
+  public:
+    explicit ScriptedDialogs(std::deque<std::string> answers = {}) : answers_(std::move(answers)) {}
+    std::string InputBox(const std::string& prompt, const std::string& title,
+                         const std::string& defaultText) override {
+        shown.push_back({prompt, title, defaultText, 0, true});
+        if (answers_.empty()) return "";
+        std::string answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+    void MessageBox(const std::string& text, int style, const std::string& title) override {
+        shown.push_back({text, title, "", style, false});
+    }
+    std::vector<Shown> Messages() const {
+        std::vector<Shown> messages;
+        std::copy_if(shown.begin(), shown.end(), std::back_inserter(messages),
+                     [](const Shown& s) { return !s.input; });
+        return messages;
+    }
+    std::vector<Shown> shown;
+
+  private:
+    std::deque<std::string> answers_;
+};
+
+QStringList Captions(const std::vector<entry::LabelText>& labels) {
+    QStringList list;
+    for (const auto& l : labels) list << QString::fromStdString(l.label + "=" + l.text);
+    return list;
+}
+
+// Set-up with one of frequency (0), cycles (1) or length (2) held, and the two run states in
+// which all three coupled buttons are greyed.
+entry::CouplingState Held(int held) { return {entry::ButtonsWithHeld(held), held, false}; }
+const entry::CouplingState kHalted{{false, false, false}, 0, false};
+const entry::CouplingState kRunning{{false, false, false}, 0, true};
+
+}  // namespace
+
+class EntryTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void formatValue() {
+        const std::pair<sim::Value, const char*> rows[] = {
+            {0.0, "0"},
+            {-0.0, "0"},
+            {50.0, "50"},
+            {-100.0, "-100"},
+            {0.5, ".5"},
+            {-0.25, "-.25"},
+            {3.14159, "3.14"},
+            {123.456, "123.46"},
+            {2.001, "2."},
+            {9.999, "10."},
+            {0.01, ".01"},
+            {0.005, "5.0E-3"},
+            {0.0001234, "1.234E-4"},
+            {1000.0, "1000"},
+            {1000.6, "1.001E3"},
+            {1500.0, "1.5E3"},
+            {99999.0, "1.0E5"},
+            {123456.0, "1.235E5"},
+            {-5000.0, "-5.0E3"},
+            {INFINITY, "∞"},
+            // A typed whole number shows as typed; anything else is formatted.
+            {{50, "050"}, "050"},
+            {{-20, "-20.0"}, "-20.0"},
+            {{0.5, "0.50"}, ".5"},
+            {{1500, "1500"}, "1.5E3"},
+        };
+        for (const auto& [value, text] : rows)
+            QCOMPARE(entry::FormatValue(value), std::string(text));
+        // The general conversion of the presets and start-up labels: 15 digits, a leading zero.
+        QCOMPARE(entry::GeneralText(0.19999999999999998), std::string("0.2"));
+        QCOMPARE(entry::GeneralText(0.5), std::string("0.5"));
+        QCOMPARE(entry::GeneralText(NAN), std::string("0"));
+    }
+
+    // Every outcome of the checked entry: accepted (stored as typed), cancelled (silently
+    // nothing) or refused with one of four messages, the sign checked before the range, both
+    // limits inclusive in single precision. The limits that the trace tool checks agree.
+    void enterParameter() {
+        const struct {
+            bool nonNegative;
+            float min, max;
+            const char* typed;
+            std::string title;  // of the refusal; "" when accepted or cancelled
+        } rows[] = {
+            {true, 1, 1e10, "", ""},
+            {true, 1, 1e10, "1", ""},
+            {true, 1, 1e10, "1e10", ""},
+            {true, 1, 1e10, "  +1.5e3\t", ""},
+            {true, 1, 1e10, "0.5", "Below Minimum "},
+            {true, 1, 1e10, "1e-400", "Below Minimum "},  // too small to hold: 0
+            {true, 1, 1e10, "2e10", "Above Maximum "},
+            {true, 1, 1e10, "-5", "Negative Entry"},
+            {true, 0, 100, "-0", ""},
+            {false, -20, 20, "-20", ""},
+            {false, -20, 20, "-20.001", "Below Minimum "},
+            {true, 0.01f, 20, "0.0099999998", ""},  // above the float nearest 0.01
+            {true, 0.01f, 20, "0.0099999", "Below Minimum "},
+            {true, 1, 1e10, "abc", "Invalid Entry"},
+            {true, 1, 1e10, " 1 2", "Invalid Entry"},
+            {true, 1, 1e10, "inf", "Invalid Entry"},
+            {true, 1, 1e10, "nan", "Invalid Entry"},
+            {true, 1, 1e10, "0x10", "Invalid Entry"},
+            {true, 1, 1e10, "2,5", "Invalid Entry"},
+            {true, 1, 1e10, "--5", "Invalid Entry"},
+            {true, 1, 1e10, "1e400", "Invalid Entry"},
+        };
+        const std::string crlf = "\r\n", typedAs = "  was entered.";
+        for (const auto& r : rows) {
+            const std::map<std::string, std::string> texts = {
+                {"Invalid Entry",
+                 "Please Enter a Valid Numerical Expression" + crlf + r.typed + typedAs},
+                {"Negative Entry", "This Parameter Cannot be Negative" + crlf + r.typed + typedAs},
+                {"Below Minimum ", "This Number Entered is Below the Minimum for this Parameter" +
+                                       crlf + "Please Enter a Larger Value"},
+                {"Above Maximum ", "This Number Entered is Above the Maximum for this Parameter" +
+                                       crlf + "Please Enter a Smaller Value" + crlf + "NOTE"}};
+            ScriptedDialogs dialogs({r.typed});
+            sim::Value target(7, "07");
+            entry::EnterParameter(dialogs, target,
+                                  {"Prompt", "Title", r.nonNegative, r.max, r.min, "NOTE"});
+            QCOMPARE(dialogs.shown.at(0).defaultText, std::string("07"));
+            const auto messages = dialogs.Messages();
+            const bool accepted = r.title.empty() && *r.typed;
+            QCOMPARE(target.typed, std::string(accepted ? r.typed : "07"));
+            QCOMPARE(int(messages.size()), r.title.empty() ? 0 : 1);
+            if (!messages.empty()) {
+                QCOMPARE(messages[0].title, r.title);
+                QCOMPARE(messages[0].text, texts.at(r.title));
+                QCOMPARE(messages[0].style, 32);
+            }
+            if (const auto x = entry::ParseNumber(r.typed))
+                QCOMPARE(entry::WithinLimits(*x, {r.min, r.max, r.nonNegative}), accepted);
+        }
+    }
+
+    // The entry's outcome decides the value; the rounding, the label and the recomputation
+    // follow whatever it was.
+    void entryCommands() {
+        const struct {
+            const char* name;
+            const char* typed;
+            QString label;
+            std::string refusal;
+        } rows[] = {
+            {"cmdPW", "2.5", "lblPW=2 points, 1pt = 0.2 ns", ""},  // half to even
+            {"cmdPS", "3.5", "lblPS=4 points, 1pt = 0.2 ns", ""},
+            {"cmdPS", "0.5", "lblPS=10 points, 1pt = 0.2 ns", "Below Minimum "},
+            {"cmdCu", "999999995904", "lblC=1.0E12 pF", ""},  // the float nearest 1e12
+            {"cmdCu", "1e12", "lblC=100 pF", "Above Maximum "},
+            {"mnuEnterR1", "-7", "lblR1=50 Ω", "Negative Entry"},
+            {"cmdR2", "050", "lblR2=050 Ω", ""},
+        };
+        for (const auto& r : rows) {
+            sim::Model m = sim::StartValues();
+            ScriptedDialogs dialogs({r.typed});
+            const auto effects = entry::RunEntryCommand(r.name, m, dialogs, Held(1));
+            QVERIFY(effects);
+            QCOMPARE(Captions(effects->labels).value(0), r.label);
+            const auto messages = dialogs.Messages();
+            QCOMPARE(messages.empty() ? "" : messages[0].title, r.refusal);
+        }
+        // A cancelled entry still rewrites its label and recomputes; a refused pulse width is
+        // rounded all the same.
+        sim::Model m = sim::StartValues();
+        m.SourceResistance = sim::Value(25, "25.0");
+        m.PulseWidth = 6.5;
+        ScriptedDialogs dialogs({"", "abc"});
+        auto effects = entry::RunEntryCommand("cmdR1", m, dialogs, Held(1));
+        QCOMPARE(Captions(effects->labels), QStringList{"lblR1=25.0 Ω"});
+        QCOMPARE(m.NormSourceResistance, 0.5);
+        effects = entry::RunEntryCommand("cmdPW", m, dialogs, Held(1));
+        QCOMPARE(Captions(effects->labels), QStringList{"lblPW=6 points, 1pt = 0.2 ns"});
+        QVERIFY(!entry::RunEntryCommand("cmdNothing", m, dialogs, Held(1)));
+    }
+
+    // Start: 100 MHz, 4 cycles, 9.6 m at 240 m/µs; at most 20 cycles, so at most 500 MHz.
+    void coupling() {
+        const struct {
+            entry::CouplingState state;
+            const char* command;
+            const char* typed;
+            bool refused;
+            QStringList labels;
+        } rows[] = {
+            {Held(1), "cmdF", "200", false, {"lblF=200 MHz", "lblLength=4.8 m"}},
+            {Held(2), "cmdF", "50", false, {"lblF=50 MHz", "lblCycles_Len=2 ~/len"}},
+            {Held(0),
+             "cmdCycles_Len",
+             "8",
+             false,
+             {"lblCycles_Len=8 Cycles/LineLength", "lblLength=19.2 m"}},
+            {Held(1), "cmdF", "500", false, {"lblF=500 MHz", "lblLength=1.92 m"}},
+            {Held(1), "cmdF", "501", true, {"lblF=100 MHz", "lblLength=9.6 m"}},
+            // Halted between steps the buttons stay greyed: only the cycles change. In a free run
+            // the buttons are lifted for the recomputation and the run state restored.
+            {kHalted, "mnuEnterCycles", "2", false, {"lblCycles_Len=2 Cycles/LineLength"}},
+            {kRunning,
+             "mnuEnterCycles",
+             "2",
+             false,
+             {"lblCycles_Len=2 Cycles/LineLength", "lblLength=4.8 m"}},
+        };
+        const std::vector<entry::ControlStep> bracket = {
+            {"Enable", "Combo"}, {"Disable", "FixedParameter"}, {"Disable", "SimulationStatic"}};
+        for (const auto& r : rows) {
+            sim::Model m = sim::StartValues();
+            ScriptedDialogs dialogs({r.typed});
+            const auto effects = entry::RunEntryCommand(r.command, m, dialogs, r.state);
+            QCOMPARE(Captions(effects->labels), r.labels);
+            QCOMPARE(effects->controlSteps, r.state.timerEnabled ? bracket : decltype(bracket){});
+            const auto messages = dialogs.Messages();
+            QCOMPARE(messages.size(), size_t(r.refused));
+            if (r.refused)
+                QVERIFY(messages[0].text.ends_with(
+                    "Smaller Value\r\nNOTE: Maxium Frequency varies with present Length"));
+        }
+    }
+
+    void presets() {
+        const struct {
+            const char* item;
+            QStringList labels;
+            std::string check;
+            int sourceTicks;
+        } rows[] = {
+            // The two "Infinite" values differ, and both show as ∞.
+            {"mnuInfiniteOhmsR1", {"lblR1= ∞ Ω"}, "", 17},
+            {"mnuInfiniteOhmsR2", {"lblR2= ∞ Ω"}, "", 17},
+            {"mnu50attn", {"lblAttn=50 %"}, "", 17},  // "0%" keeps its check mark
+            {"mnuHalfuH", {"lblL=0.5 µH"}, "", 17},
+            {"mnu100Ohms200pF", {"lblR2=100 Ω", "lblC=200 pF"}, "", 17},
+            {"mnuSinglePulse", {}, "mnuSinglePulse", 0},  // a new waveform starts at its beginning
+            {"mnuEnterZo", {"lblZo=50 Ω"}, "", 17},       // the entry, cancelled
+            // The note comes before the new cycles; frequency held, the length follows.
+            {"mnuHalfCycle", {"lblCycles_Len=.5 Cycles/LineLength", "lblLength=1.2 m"}, "", 17},
+        };
+        for (const auto& r : rows) {
+            sim::Model m = sim::StartValues();
+            m.SourceTicks = 17;
+            ScriptedDialogs dialogs;
+            const auto effects = entry::ApplyPreset(r.item, m, dialogs, Held(0));
+            QCOMPARE(Captions(effects->labels), r.labels);
+            QCOMPARE(effects->checkItem, r.check);
+            QCOMPARE(m.SourceTicks, r.sourceTicks);
+            const bool source = !r.check.empty(),
+                       cycles = r.labels.value(0).startsWith("lblCycles");
+            QCOMPARE(effects->controlSteps.size(), size_t(source));
+            QCOMPARE(dialogs.Messages().size(), size_t(cycles));
+            if (cycles)
+                QCOMPARE(dialogs.shown[0].text,
+                         std::string("Note: This will change either the Frequency\n\r or the "
+                                     "Length of the Line"));
+        }
+        sim::Model m = sim::StartValues();
+        ScriptedDialogs dialogs;
+        entry::ApplyPreset("mnuInfiniteOhmsR1", m, dialogs, Held(0));
+        entry::ApplyPreset("mnuInfiniteOhmsR2", m, dialogs, Held(0));
+        QCOMPARE(m.SourceResistance.number, 9999999.0);
+        QCOMPARE(m.NormLoadResistance, 99999999.0 / 50);
+        QVERIFY(!entry::ApplyPreset("mnuHyp2", m, dialogs, Held(0)));  // a separator
+    }
+
+    // Each load shows its own one of the six load menus; only the impedance enables X2; an
+    // unknown type enables nothing.
+    void loadTypes() {
+        std::set<std::string> menus;
+        for (const auto& row : entry::LoadTypes()) {
+            const auto selection = entry::SelectLoadType(row.keyword);
+            QVERIFY(std::ranges::count(entry::kLoadMenus, selection.menu) == 1);
+            menus.insert(selection.menu);
+            QCOMPARE(std::ranges::count(selection.enable, "cmdX2") == 1,
+                     row.keyword == "Impedance");
+        }
+        QCOMPARE(menus.size(), size_t(6));
+        const auto unknown = entry::SelectLoadType("Parallel RC");
+        QVERIFY(!unknown.known && unknown.enable.empty() && unknown.menu.empty());
+    }
+};
+
+QTEST_APPLESS_MAIN(EntryTest)
+#include "entry_test.moc"
