@@ -125,6 +125,8 @@ class PlotTest : public QObject {
         if (run) w->Timer1_Timer();
         QCOMPARE(w->Timer1->isActive(), run && !reads);
         QCOMPARE(w->Model().ElapsedTicks, run ? 4 : 0);
+        Click(w->cmdContinue);  // the cross-hair stays until Continue, greyed before a run
+        QCOMPARE(w->Picture1->cursor().shape(), run || !reads ? Qt::ArrowCursor : Qt::CrossCursor);
     }
 
     // A sine into an open load: once the reflection is back the line holds a standing wave. With
