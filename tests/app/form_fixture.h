@@ -96,10 +96,8 @@ inline QStringList Changes(const Snapshot& before, const Snapshot& after) {
 inline QStringList Expect(const char* text) {
     QStringList out;
     QString flag;
-    for (const QString& word :
-         QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        word.endsWith(QLatin1Char(':')) ? void(flag = word)
-                                        : void(out << word + ':' + flag.chopped(1));
+    for (const QString& word : QString(text).split(' ', Qt::SkipEmptyParts))
+        word.endsWith(':') ? void(flag = word.chopped(1)) : void(out << word + ':' + flag);
     out.sort();
     return out;
 }

@@ -86,9 +86,9 @@ class PlotTest : public QObject {
             for (int i = 0; i < 6; ++i) Click(in ? w->cmdZoomIn : w->cmdZoomOut);
             QCOMPARE(w->ZoomFactor, in ? 32.0 : 1.0 / 32);
             QCOMPARE(w.dialogs->shown.size(), std::size_t(1));
-            QCOMPARE(w.dialogs->shown[0].text, "You have reached the Zoom's limit. ");
-            QCOMPARE(w.dialogs->shown[0].title, "Zoomed Out!");
-            QCOMPARE(w.dialogs->shown[0].style, 48);
+            const auto& [text, title, style] = w.dialogs->shown[0];
+            QCOMPARE(text + "|" + title + "|" + std::to_string(style),
+                     "You have reached the Zoom's limit. |Zoomed Out!|48");
             QCOMPARE(w->lblDisplay->text(), in ? "Tick Mark= \r\n.02V\r\n   or \r\n.31 mA"
                                                : "Tick Mark= \r\n16V\r\n   or \r\n320 mA");
         }
