@@ -32,8 +32,7 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 
-# The program ends itself after 10 s should this script be interrupted before it ends it.
-DISPLAY="$display" CORVANE_QUIT_AFTER_MS=10000 build/corvane "$@" &
+DISPLAY="$display" build/corvane "$@" &
 corvane=$!
 sleep 2
 picture="$PWD/build/corvane.png"

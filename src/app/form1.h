@@ -24,6 +24,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QString>
+#include <cstdint>
 #include <memory>
 
 #include "display/trace_points.h"
@@ -174,6 +175,7 @@ class Form1 : public QMainWindow {
     QHash<QString, QObject*> others_;  // Timer1
     QImage surface_;
     bool tickRunning_ = false;
+    std::uint64_t runStarts_ = 0;  // counts Simulate clicks; a tick notices a restart in it
     bool ending_ = false;
     double dpi_ = 96;
 };

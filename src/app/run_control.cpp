@@ -28,6 +28,7 @@ void Form1::cmdSimulate_Click() {
     SetControlState(QStringLiteral("Disable"), QStringLiteral("SimulationStatic"));
     SetControlState(QStringLiteral("Enable"), QStringLiteral("Display"));
     Timer1->stop();
+    ++runStarts_;
     // The engine's part of the run start, then the window's: the status line for the new scale,
     // the plot's half sizes (single precision), the tick interval.
     sim::PrepareRun(model_, mnuCascadedLine->isChecked());

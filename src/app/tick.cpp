@@ -18,6 +18,7 @@ void Form1::Timer1_Timer() {
     // An interval that elapses while a tick processes events is skipped, never nested.
     if (tickRunning_ || ending_) return;
     tickRunning_ = true;
+    const std::uint64_t run = runStarts_;
 
     display::BeginTickDrawing(*Picture1, chkEnvelope->isChecked(), chkVoltage->isChecked(),
                               chkCurrent->isChecked(), VoltagePoints, CurrentPoints);
@@ -25,7 +26,10 @@ void Form1::Timer1_Timer() {
         // Exit in the middle of a tick: finish the arithmetic without serving more events.
         if (!ending_) QCoreApplication::processEvents();
     });
-    if (!ending_) {
+    // Simulate clicked during the tick has put the line at rest for a fresh run: the points
+    // this tick computed belong to the old run, so they are dropped, and the next tick is the
+    // new run's first.
+    if (!ending_ && run == runStarts_) {
         // The scale is read after the points, so a zoom made during the tick applies to it.
         const display::PlotScale scale = Scale();
         sim::ShiftLine(model_, [&](int i, double volts, double current) {

@@ -94,6 +94,7 @@ const std::tuple<QString, QString, QString, int, QString> kTransitions[] = {
     {"free", "Stop in a tick", "set-up", 1, kTicks},
     {"free", "tick in a tick", "free", 3, kTicks},
     {"free", "Cancel in a tick", "halted", 2, kTicks},
+    {"free", "Simulate in a tick", "free", 0, kTicks},  // a fresh run, from rest
 };
 
 }  // namespace
