@@ -61,15 +61,16 @@ int Run(trace::TraceRun& run) {
     return 0;
 }
 
-// A netlist holds a source corner for every tick: it needs at least one, and beyond a
-// hundred thousand it grows past what ngspice reads in reasonable time.
-constexpr std::int64_t kMostNetlistTicks = 100000;
+// A netlist holds source corners for every tick: it needs at least one, and ngspice's time
+// for a piecewise-linear source grows with the square of its corners (20 s for ten thousand
+// ticks here, half an hour for a hundred thousand).
+constexpr std::int64_t kMostNetlistTicks = 10000;
 
 int PrintNetlist(const trace::TraceRun& run, QStringList arguments) {
     if (run.ticks < 1 || run.ticks > kMostNetlistTicks) {
         std::fprintf(stderr, "corvane-trace: --ticks: %lld is %s for --netlist\n",
                      static_cast<long long>(run.ticks),
-                     run.ticks < 1 ? "below the minimum 1" : "above the maximum 100000");
+                     run.ticks < 1 ? "below the minimum 1" : "above the maximum 10000");
         return 2;
     }
     arguments.removeFirst();

@@ -272,9 +272,9 @@ class NgspiceAgreement : public QObject {
                                         "corvane-trace: --ticks: 0 is below the minimum 1 "
                                         "for --netlist\n");
         QTest::newRow("more ticks than a netlist holds")
-            << QStringList{"--ticks", "100001"}
+            << QStringList{"--ticks", "10001"}
             << QByteArray(
-                   "corvane-trace: --ticks: 100001 is above the maximum 100000 for "
+                   "corvane-trace: --ticks: 10001 is above the maximum 10000 for "
                    "--netlist\n");
     }
 
