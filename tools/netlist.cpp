@@ -21,8 +21,10 @@
 // Line: lossless T elements with the transit time of 200 ticks (100 for each half of a
 // cascade). Attenuation is a matched resistive pad at each end of each line, each taking the
 // square root of that line's amplitude factor, so a wave that crosses a line arrives at the
-// far node with exactly the factor the engine gives it over the same points. ngspice's own
-// lossy lines refuse or break down on a distortionless line, so the loss is kept lumped.
+// far node with exactly the factor the engine gives it over the same points. The engine's line
+// is distortionless (every frequency loses alike), which needs both series resistance and
+// shunt conductance; ngspice 39's lossy line refuses a conductance ("not supported yet"), so
+// the loss is kept lumped.
 
 #include "netlist.h"
 

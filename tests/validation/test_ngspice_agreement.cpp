@@ -170,6 +170,13 @@ class NgspiceAgreement : public QObject {
             << Circuit{{"--load", "Impedance", "--load-reactance", "0", "--cascade", "--zo1", "100",
                         "--zo2", "50", "--source-resistance", "0"}}
             << 1000;
+        QTest::newRow("Inductor of 0 uH (a short), Pulse")
+            << Circuit{{"--load", "Inductor", "--load-inductance", "0", "--source", "Pulse"}}
+            << 600;
+        QTest::newRow("Capacitor of 0 pF (open), Cosine, R1 30")
+            << Circuit{{"--load", "Capacitor", "--load-capacitance", "0", "--source", "Cosine",
+                        "--source-resistance", "30"}}
+            << 600;
         QTest::newRow("total loss, cascade")
             << Circuit{cascade + QStringList{"--attenuation", "100", "--load-resistance", "1e10"}}
             << 500;
