@@ -179,14 +179,16 @@ void WriteLoad(std::ostream& out, sim::Model m) {
         // The engine turns the reactance into a capacitance or an inductance at the source
         // frequency; let it do so here too, so the numbers are the same.
         sim::LoadBoundary(m);
-        out << "* R2 + jX2 with X2 = " << Num(m.LoadReactance) << " ohm at " << Num(m.Frequency)
-            << " MHz\n";
+        out << "* X2 = " << Num(m.LoadReactance) << " ohm at " << Num(m.Frequency) << " MHz: ";
         if (m.LoadReactance < 0) {
+            out << "R2 in parallel with " << Num(m.LoadCapacitance) << " pF\n";
             WriteResistor(out, "R2", "load_end", "0", r2);
             WriteCapacitor(out, m.LoadCapacitance);
         } else if (m.LoadReactance > 0) {
+            out << "R2 in series with " << Num(m.LoadInductance) << " uH\n";
             WriteSeriesRL(out, r2, m.LoadInductance);
         } else {
+            out << "R2 alone\n";
             WriteResistor(out, "R2", "load_end", "0", r2);
         }
     } else {
