@@ -28,8 +28,12 @@ namespace {
 QFont FontOf(const ElementRow& row) {
     QFont font;
     const QString family = QString::fromLatin1(row.family ? row.family : kDefaultFamily);
-    // The named typeface first; where it is missing the system's sans takes its place.
-    font.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    // The named typeface first. Where the window's default face is missing, its narrow stand-in
+    // keeps captions and the status line inside the places the layout gives them; a named face
+    // (Arial) falls back to its metric twin.
+    const QString standIn =
+        row.family ? QStringLiteral("Liberation Sans") : QStringLiteral("Liberation Sans Narrow");
+    font.setFamilies({family, standIn, QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(row.points > 0 ? row.points : kDefaultPoints);
     font.setWeight(row.bold ? QFont::Bold : QFont::Normal);
