@@ -29,7 +29,6 @@ void Form1::WireEntry() {
         }
     }
     for (const entry::Preset& row : entry::Presets()) {
-        if (row.kind == entry::PresetKind::Separator) continue;
         connect(MenuItem(QString::fromLatin1(row.item)), &QAction::triggered, this,
                 &Form1::PresetItem_Click);
     }

@@ -9,130 +9,116 @@ namespace entry {
 
 namespace {
 
-constexpr Preset Number(std::string_view menu, std::string_view item, std::string_view caption,
-                        std::string_view parameter, double value, bool infinite = false) {
-    return {menu, item, caption, PresetKind::Value, parameter, value, "", 0, "", infinite, ""};
+constexpr Preset Number(std::string_view item, std::string_view parameter, double value,
+                        bool infinite = false) {
+    return {item, PresetKind::Value, parameter, value, "", 0, "", infinite, ""};
 }
-constexpr Preset Pair(std::string_view menu, std::string_view item, std::string_view caption,
-                      std::string_view second, double resistance, double value) {
-    return {menu, item,  caption, PresetKind::Value, "LoadResistance", resistance, second, value,
-            "",   false, ""};
+constexpr Preset Pair(std::string_view item, std::string_view second, double resistance,
+                      double value) {
+    return {item, PresetKind::Value, "LoadResistance", resistance, second, value, "", false, ""};
 }
-constexpr Preset Cycles(std::string_view item, std::string_view caption, double value) {
-    return {"mnuCycles", item,  caption, PresetKind::Cycles, "CyclesPerLength", value, "", 0,
-            "",          false, ""};
+constexpr Preset Cycles(std::string_view item, double value) {
+    return {item, PresetKind::Cycles, "CyclesPerLength", value, "", 0, "", false, ""};
 }
-constexpr Preset Source(std::string_view item, std::string_view caption, std::string_view type) {
-    return {"mnuSource", item, caption, PresetKind::Source, "", 0, "", 0, type, false, ""};
+constexpr Preset Source(std::string_view item, std::string_view type) {
+    return {item, PresetKind::Source, "", 0, "", 0, type, false, ""};
 }
-constexpr Preset Separator(std::string_view menu, std::string_view item) {
-    return {menu, item, "-", PresetKind::Separator, "", 0, "", 0, "", false, ""};
-}
-constexpr Preset Enter(std::string_view menu, std::string_view item, std::string_view caption,
-                       std::string_view runs) {
-    return {menu, item, caption, PresetKind::Enter, "", 0, "", 0, "", false, runs};
+constexpr Preset Enter(std::string_view item, std::string_view runs) {
+    return {item, PresetKind::Enter, "", 0, "", 0, "", false, runs};
 }
 
-// Captions exactly as the menus show them, odd blanks included.
+// What each preset item of the menus sets; the menu table gives their captions and order.
 constexpr std::array kPresets = {
-    Number("mnuZo", "mnu50Ohms", "50 ", "Zo", 50),
-    Number("mnuZo", "mnu100Ohms", "100", "Zo", 100),
-    Number("mnuZo", "mnu300Ohms", "300", "Zo", 300),
-    Separator("mnuZo", "mnuHyp2"),
-    Enter("mnuZo", "mnuEnterZo", "Enter Zo", "cmdZo"),
+    Number("mnu50Ohms", "Zo", 50),
+    Number("mnu100Ohms", "Zo", 100),
+    Number("mnu300Ohms", "Zo", 300),
+    Enter("mnuEnterZo", "cmdZo"),
 
-    Source("mnuDC", "DC", "DC"),
-    Source("mnuSine", "Sine", "Sine"),
-    Source("mnuCosine", "Cosine", "Cosine"),
-    Source("mnuSinglePulse", "Single Pulse", "Pulse"),
-    Source("mnuPulseTrain", "Pulse Train", "Pulse Train"),
-    Source("mnuSourceOff", "Source Off", "Off"),
+    Source("mnuDC", "DC"),
+    Source("mnuSine", "Sine"),
+    Source("mnuCosine", "Cosine"),
+    Source("mnuSinglePulse", "Pulse"),
+    Source("mnuPulseTrain", "Pulse Train"),
+    Source("mnuSourceOff", "Off"),
 
-    Number("mnuVoltage", "mnu0volts", "0 V", "PeakVoltage", 0),
-    Number("mnuVoltage", "mnu1volt", "1 V", "PeakVoltage", 1),
-    Number("mnuVoltage", "mnu2volts", "2 V", "PeakVoltage", 2),
-    Number("mnuVoltage", "mnu3volts", "3 V", "PeakVoltage", 3),
-    Number("mnuVoltage", "mnu4volts", "4 V", "PeakVoltage", 4),
-    Separator("mnuVoltage", "mnuHyp3"),
-    Enter("mnuVoltage", "mnuEnterPeakVoltage", "Enter  Peak Voltage", "cmdPeakVoltage"),
+    Number("mnu0volts", "PeakVoltage", 0),
+    Number("mnu1volt", "PeakVoltage", 1),
+    Number("mnu2volts", "PeakVoltage", 2),
+    Number("mnu3volts", "PeakVoltage", 3),
+    Number("mnu4volts", "PeakVoltage", 4),
+    Enter("mnuEnterPeakVoltage", "cmdPeakVoltage"),
 
-    Number("mnuAttn", "mnu0attn", "0%", "Attenuation", 0),
-    Number("mnuAttn", "mnu10attn", "10%", "Attenuation", 10),
-    Number("mnuAttn", "mnu30attn", "30%", "Attenuation", 30),
-    Number("mnuAttn", "mnu50attn", "50%", "Attenuation", 50),
-    Number("mnuAttn", "mnu70attn", "70%", "Attenuation", 70),
-    Number("mnuAttn", "mnu90attn", "90%", "Attenuation", 90),
-    Number("mnuAttn", "mnu99attn", "99%", "Attenuation", 99),
-    Separator("mnuAttn", "mnuHyp4"),
-    Enter("mnuAttn", "mnuEnterAttn", "Enter Attenuation", "cmdAttn"),
+    Number("mnu0attn", "Attenuation", 0),
+    Number("mnu10attn", "Attenuation", 10),
+    Number("mnu30attn", "Attenuation", 30),
+    Number("mnu50attn", "Attenuation", 50),
+    Number("mnu70attn", "Attenuation", 70),
+    Number("mnu90attn", "Attenuation", 90),
+    Number("mnu99attn", "Attenuation", 99),
+    Enter("mnuEnterAttn", "cmdAttn"),
 
-    Cycles("mnuQuarterCycle", "0.25", 0.25),
-    Cycles("mnuHalfCycle", "0.5", 0.5),
-    Cycles("mnu1Cycle", "1", 1),
-    Cycles("mnu2Cycles", "2", 2),
-    Cycles("mnu4Cycles", "4", 4),
-    Separator("mnuCycles", "mnuHyphen"),
-    Enter("mnuCycles", "mnuEnterCycles", "Enter Cycles", "mnuEnterCycles"),
+    Cycles("mnuQuarterCycle", 0.25),
+    Cycles("mnuHalfCycle", 0.5),
+    Cycles("mnu1Cycle", 1),
+    Cycles("mnu2Cycles", 2),
+    Cycles("mnu4Cycles", 4),
+    Enter("mnuEnterCycles", "mnuEnterCycles"),
 
-    Number("mnuRSource", "mnu0OhmsR1", "0", "SourceResistance", 0),
-    Number("mnuRSource", "mnu50OhmsR1", "50", "SourceResistance", 50),
-    Number("mnuRSource", "mnu100OhmsR1", "100", "SourceResistance", 100),
-    Number("mnuRSource", "mnu500OhmsR1", "500", "SourceResistance", 500),
+    Number("mnu0OhmsR1", "SourceResistance", 0),
+    Number("mnu50OhmsR1", "SourceResistance", 50),
+    Number("mnu100OhmsR1", "SourceResistance", 100),
+    Number("mnu500OhmsR1", "SourceResistance", 500),
     // The two "Infinite" values differ on purpose: the load's is ten times the source's.
-    Number("mnuRSource", "mnuInfiniteOhmsR1", "Infinite", "SourceResistance", 9999999, true),
-    Separator("mnuRSource", "mnuHyp6"),
-    Enter("mnuRSource", "mnuEnterR1", "Enter R1", "cmdR1"),
+    Number("mnuInfiniteOhmsR1", "SourceResistance", 9999999, true),
+    Enter("mnuEnterR1", "cmdR1"),
 
-    Number("mnuRLoad", "mnu0OhmsR2", "0", "LoadResistance", 0),
-    Number("mnuRLoad", "mnu50OhmsR2", "50", "LoadResistance", 50),
-    Number("mnuRLoad", "mnu100OhmsR2", "100", "LoadResistance", 100),
-    Number("mnuRLoad", "mnu500OhmsR2", "500", "LoadResistance", 500),
-    Number("mnuRLoad", "mnuInfiniteOhmsR2", "Infinite", "LoadResistance", 99999999, true),
-    Separator("mnuRLoad", "mnuHyp7"),
-    Enter("mnuRLoad", "mnuEnterR2", "Enter R2", "cmdR2"),
+    Number("mnu0OhmsR2", "LoadResistance", 0),
+    Number("mnu50OhmsR2", "LoadResistance", 50),
+    Number("mnu100OhmsR2", "LoadResistance", 100),
+    Number("mnu500OhmsR2", "LoadResistance", 500),
+    Number("mnuInfiniteOhmsR2", "LoadResistance", 99999999, true),
+    Enter("mnuEnterR2", "cmdR2"),
 
-    Number("mnuLLoad", "mnuHalfuH", "0.5 uH", "LoadInductance", 0.5),
-    Number("mnuLLoad", "mnu1uH", "1 uH", "LoadInductance", 1),
-    Number("mnuLLoad", "mnu2uH", "2 uH", "LoadInductance", 2),
-    Separator("mnuLLoad", "mnuHyp11"),
-    Enter("mnuLLoad", "mnuEnterL", "Enter L", "cmdLu"),
+    Number("mnuHalfuH", "LoadInductance", 0.5),
+    Number("mnu1uH", "LoadInductance", 1),
+    Number("mnu2uH", "LoadInductance", 2),
+    Enter("mnuEnterL", "cmdLu"),
 
-    Number("mnuCLoad", "mnu50pF", "50 pF", "LoadCapacitance", 50),
-    Number("mnuCLoad", "mnu100pF", "100 pF", "LoadCapacitance", 100),
-    Number("mnuCLoad", "mnu200pF", "200 pF", "LoadCapacitance", 200),
-    Separator("mnuCLoad", "mnyHyp12"),
-    Enter("mnuCLoad", "mnuEnterC", "Enter C", "cmdCu"),
+    Number("mnu50pF", "LoadCapacitance", 50),
+    Number("mnu100pF", "LoadCapacitance", 100),
+    Number("mnu200pF", "LoadCapacitance", 200),
+    Enter("mnuEnterC", "cmdCu"),
 
-    Pair("mnuRCLoad", "mnu50Ohms50pF", "50 ohms,  50 pF", "LoadCapacitance", 50, 50),
-    Pair("mnuRCLoad", "mnu50Ohms100pF", "50 ohms,  100 pF", "LoadCapacitance", 50, 100),
-    Pair("mnuRCLoad", "mnu50Ohms200pF", "50 ohms,  200 pF", "LoadCapacitance", 50, 200),
-    Pair("mnuRCLoad", "mnu100Ohms50pF", "100 ohms,  50 pF", "LoadCapacitance", 100, 50),
-    Pair("mnuRCLoad", "mnu100Ohms100pF", "100 ohms,  100 pF", "LoadCapacitance", 100, 100),
-    Pair("mnuRCLoad", "mnu100Ohms200pF", "100 ohms,200 pF", "LoadCapacitance", 100, 200),
-    Pair("mnuRCLoad", "mnu200Ohms50pF", "200 ohms,  50 pF", "LoadCapacitance", 200, 50),
-    Pair("mnuRCLoad", "mnu200Ohms100pF", "200 ohms, 100 pF", "LoadCapacitance", 200, 100),
-    Pair("mnuRCLoad", "mnu200Ohms200pF", "200 ohms,  200 pF", "LoadCapacitance", 200, 200),
+    Pair("mnu50Ohms50pF", "LoadCapacitance", 50, 50),
+    Pair("mnu50Ohms100pF", "LoadCapacitance", 50, 100),
+    Pair("mnu50Ohms200pF", "LoadCapacitance", 50, 200),
+    Pair("mnu100Ohms50pF", "LoadCapacitance", 100, 50),
+    Pair("mnu100Ohms100pF", "LoadCapacitance", 100, 100),
+    Pair("mnu100Ohms200pF", "LoadCapacitance", 100, 200),
+    Pair("mnu200Ohms50pF", "LoadCapacitance", 200, 50),
+    Pair("mnu200Ohms100pF", "LoadCapacitance", 200, 100),
+    Pair("mnu200Ohms200pF", "LoadCapacitance", 200, 200),
 
-    Pair("mnuRLLoad", "mnu50OhmsHalfuH", "50 ohms, 0.5 uH", "LoadInductance", 50, 0.5),
-    Pair("mnuRLLoad", "mnu50Ohms1uH", "50 ohms, 1 uH", "LoadInductance", 50, 1),
-    Pair("mnuRLLoad", "mnu50Ohms2uH", "50 ohms, 2 uH", "LoadInductance", 50, 2),
-    Pair("mnuRLLoad", "mnu100OhmsHalfuH", "100 ohms, 0.5 uH", "LoadInductance", 100, 0.5),
-    Pair("mnuRLLoad", "mnu100Ohms1uH", "100 ohms, 1 uH", "LoadInductance", 100, 1),
-    Pair("mnuRLLoad", "mnu100Ohms2uH", "100 ohms, 2 uH", "LoadInductance", 100, 2),
-    Pair("mnuRLLoad", "mnu200OhmsHalfuH", "200 ohms, 0.5 uH", "LoadInductance", 200, 0.5),
-    Pair("mnuRLLoad", "mnu200Ohms1uH", "200 ohms, 1 uH", "LoadInductance", 200, 1),
-    Pair("mnuRLLoad", "mnu200Ohms2uH", "200 ohms, 2 uH", "LoadInductance", 200, 2),
+    Pair("mnu50OhmsHalfuH", "LoadInductance", 50, 0.5),
+    Pair("mnu50Ohms1uH", "LoadInductance", 50, 1),
+    Pair("mnu50Ohms2uH", "LoadInductance", 50, 2),
+    Pair("mnu100OhmsHalfuH", "LoadInductance", 100, 0.5),
+    Pair("mnu100Ohms1uH", "LoadInductance", 100, 1),
+    Pair("mnu100Ohms2uH", "LoadInductance", 100, 2),
+    Pair("mnu200OhmsHalfuH", "LoadInductance", 200, 0.5),
+    Pair("mnu200Ohms1uH", "LoadInductance", 200, 1),
+    Pair("mnu200Ohms2uH", "LoadInductance", 200, 2),
 
-    Pair("mnuZLoad", "mnu25PlusJ25", "25 + j25", "LoadReactance", 25, 25),
-    Pair("mnuZLoad", "mnu25PlusJ100", "25 + j100", "LoadReactance", 25, 100),
-    Pair("mnuZLoad", "mnu100PlusJ30", "100 + j30", "LoadReactance", 100, 30),
-    Pair("mnuZLoad", "mnu100PlusJ100", "100 + j100", "LoadReactance", 100, 100),
-    Pair("mnuZLoad", "mnu100PlusJ300", "100 + j300", "LoadReactance", 100, 300),
-    Pair("mnuZLoad", "mnu25MinusJ25", "25 - j25", "LoadReactance", 25, -25),
-    Pair("mnuZLoad", "mnu25MinusJ100", "25 - j100", "LoadReactance", 25, -100),
-    Pair("mnuZLoad", "mnu100MinusJ30", "100 - j30", "LoadReactance", 100, -30),
-    Pair("mnuZLoad", "mnu100MinusJ100", "100 - j100", "LoadReactance", 100, -100),
-    Pair("mnuZLoad", "mnu100MinusJ300", "100 - j300", "LoadReactance", 100, -300),
+    Pair("mnu25PlusJ25", "LoadReactance", 25, 25),
+    Pair("mnu25PlusJ100", "LoadReactance", 25, 100),
+    Pair("mnu100PlusJ30", "LoadReactance", 100, 30),
+    Pair("mnu100PlusJ100", "LoadReactance", 100, 100),
+    Pair("mnu100PlusJ300", "LoadReactance", 100, 300),
+    Pair("mnu25MinusJ25", "LoadReactance", 25, -25),
+    Pair("mnu25MinusJ100", "LoadReactance", 25, -100),
+    Pair("mnu100MinusJ30", "LoadReactance", 100, -30),
+    Pair("mnu100MinusJ100", "LoadReactance", 100, -100),
+    Pair("mnu100MinusJ300", "LoadReactance", 100, -300),
 };
 
 // Sets one parameter from a preset, writes its label by the general conversion (or the
@@ -164,8 +150,6 @@ std::optional<Effects> ApplyPreset(std::string_view item, sim::Model& model, Dia
     if (!preset) return std::nullopt;
     Effects effects;
     switch (preset->kind) {
-        case PresetKind::Separator:
-            return std::nullopt;
         case PresetKind::Enter:
             return RunEntryCommand(preset->runs, model, dialogs, coupling);
         case PresetKind::Source:

@@ -14,15 +14,14 @@
 namespace entry {
 
 enum class PresetKind {
-    Value,      // sets one or two parameters
-    Cycles,     // sets the cycles per length, with its note and the coupling
-    Source,     // picks the source waveform
-    Separator,  // caption "-", no action
-    Enter,      // runs an entry command
+    Value,   // sets one or two parameters
+    Cycles,  // sets the cycles per length, with its note and the coupling
+    Source,  // picks the source waveform
+    Enter,   // runs an entry command
 };
 
 struct Preset {
-    std::string_view menu, item, caption;
+    std::string_view item;  // the menu item's name
     PresetKind kind;
     std::string_view parameter;  // sim::Model field name, for Value and Cycles
     double value;
@@ -37,7 +36,7 @@ std::span<const Preset> Presets();
 const Preset* FindPreset(std::string_view item);
 
 // Applies a menu item to the model. Shows the cycles note (before any label changes) and, for
-// an "Enter" item, the entry's dialogs. Returns nothing for a separator or an unknown name.
+// an "Enter" item, the entry's dialogs. Returns nothing for a name that is no preset item.
 std::optional<Effects> ApplyPreset(std::string_view item, sim::Model& model, Dialogs& dialogs,
                                    const CouplingState& coupling);
 
