@@ -33,9 +33,9 @@ QImage ClientArea(QColor colour = kWindowGrey) {
     return image;
 }
 
-QImage Drawn(QImage image, const QString& type, const QString& mode) {
+QImage Drawn(QImage image, const char* type, const char* mode = "") {
     QPainter painter(&image);
-    display::DrawLoad(painter, type.toStdString(), mode.toStdString(), Qt::black, kWindowGrey);
+    display::DrawLoad(painter, type, mode, Qt::black, kWindowGrey);
     painter.end();
     return image;
 }
@@ -56,116 +56,83 @@ class RecordedMessages : public entry::Dialogs {
 class DisplayTest : public QObject {
     Q_OBJECT
   private slots:
-    void mapping_data() {
-        // On the window's plot, 389 × 221 pixels: y = 110.5 − 55.25 × zoom × value / amplitude.
-        QTest::addColumn<QString>("what");  // V: voltage y, I: current y, x: x of point `value`
-        QTest::addColumn<double>("amplitude");
-        QTest::addColumn<double>("zoom");
-        QTest::addColumn<double>("value");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("rest on the axis: 110.5 to even") << "V" << 1.0 << 1.0 << 0.0 << 110;
-        QTest::newRow("+amplitude at 1/4: 55.25") << "V" << 1.0 << 1.0 << 1.0 << 55;
-        QTest::newRow("-amplitude current at 3/4: 165.75") << "I" << 1.0 << 1.0 << -1.0 << 166;
-        QTest::newRow("zoom 2 doubles") << "V" << 1.0 << 2.0 << 1.0 << 0;
-        QTest::newRow("109.5 up to even") << "V" << 55.25 << 1.0 << 1.0 << 110;
-        QTest::newRow("-50.5 to even") << "V" << 55.25 << 1.0 << 161.0 << -50;
-        QTest::newRow("amplitude 0, value 0") << "V" << 0.0 << 1.0 << 0.0 << 110;
-        QTest::newRow("amplitude 0, current 0") << "I" << 0.0 << 1.0 << 0.0 << 110;
-        QTest::newRow("amplitude 0, +1") << "V" << 0.0 << 1.0 << 1.0 << -kCoordinateLimit;
-        QTest::newRow("beyond 32 bits") << "V" << 1.0 << 32.0 << 3e9 << -kCoordinateLimit;
-        QTest::newRow("-inf current") << "I" << 1.0 << 1.0 << -qInf() << kCoordinateLimit;
-        QTest::newRow("nan") << "V" << 1.0 << 1.0 << qQNaN() << kNoCoordinate;
-        QTest::newRow("x of point 0") << "x" << 1.0 << 1.0 << 0.0 << 0;
-        QTest::newRow("x of point 100: 194.5 to even") << "x" << 1.0 << 1.0 << 100.0 << 194;
-        QTest::newRow("x of point 200") << "x" << 1.0 << 1.0 << 200.0 << 389;
-    }
-
+    // On the window's plot, 389 × 221 pixels: y = 110.5 − 55.25 × zoom × value / amplitude.
     void mapping() {
-        QFETCH(QString, what);
-        QFETCH(double, amplitude);
-        QFETCH(double, zoom);
-        QFETCH(double, value);
-        QFETCH(int, expected);
-        const display::PlotScale s{194.5f, 110.5f, amplitude, zoom, 1};
-        QCOMPARE(what == "x"   ? display::TraceX(s, int(value))
-                 : what == "V" ? display::VoltageY(s, value)
-                               : display::CurrentY(s, value),
-                 expected);
-    }
-
-    void statusLine_data() {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<bool>("ran");  // false: before the first run, the peak voltage set to -2
-        QTest::addColumn<double>("zoom");
-        QTest::addColumn<QString>("traces");  // the checked trace boxes
-        QTest::addColumn<QPointF>("at");      // the meter's pixel
-        QTest::addColumn<QString>("text");
-        const QString at0 = "\r\n Distance = 0 m";
-        QTest::newRow("tick marks") << "TickMarks" << true << 1.0 << "V" << QPointF()
-                                    << "Tick Mark= \r\n.5V\r\n   or \r\n10 mA";
-        QTest::newRow("tick marks, Zoom In") << "TickMarks" << true << 2.0 << "V" << QPointF()
-                                             << "Tick Mark= \r\n.25V\r\n   or \r\n5 mA";
-        QTest::newRow("seven ticks")
-            << "ElapsedTime" << true << 1.0 << "V" << QPointF() << "Elapsed Time = \r\n1.4 ns";
-        QTest::newRow("meter, zero line")
-            << "Meter" << true << 1.0 << "V" << QPointF(0, 110.5) << "Voltage =\r\n0V" + at0;
-        QTest::newRow("meter, top edge")
-            << "Meter" << true << 1.0 << "V" << QPointF() << "Voltage =\r\n2V" + at0;
-        QTest::newRow("meter, top, Zoom In")
-            << "Meter" << true << 2.0 << "V" << QPointF() << "Voltage =\r\n1V" + at0;
-        QTest::newRow("meter, both: scientific")
-            << "Meter" << true << 1.0 << "VI" << QPointF()
-            << "Voltage =\r\n2.00E+00V\r\nCurrent =\r\n40mA" + at0;
-        QTest::newRow("meter, current, bottom right")
-            << "Meter" << true << 1.0 << "I" << QPointF(389, 221)
-            << "Current =\r\n-40mA\r\n Distance = 9.6 m";
-        QTest::newRow("meter, neither")
-            << "Meter" << true << 1.0 << "" << QPointF() << "<unchanged>";
-        QTest::newRow("no run: tick marks") << "TickMarks" << false << 1.0 << "V" << QPointF()
-                                            << "Tick Mark= \r\n1V\r\n   or \r\n20 mA";
-        QTest::newRow("no run: elapsed")
-            << "ElapsedTime" << false << 1.0 << "V" << QPointF() << "Elapsed Time = \r\n0 ns";
-        QTest::newRow("no run: meter")
-            << "Meter" << false << 1.0 << "VI" << QPointF() << "<unchanged>";
-    }
-
-    void statusLine() {
-        QFETCH(QString, mode);
-        QFETCH(bool, ran);
-        QFETCH(double, zoom);
-        QFETCH(QString, traces);
-        QFETCH(QPointF, at);
-        QFETCH(QString, text);
-        const bool voltage = traces.contains('V'), current = traces.contains('I');
-        // A run of 9.6 m in 200 points of 0.2 ns, 1 V on 50 ohm, seven ticks in.
-        display::StatusInputs in{1, zoom,   50,     9.6 / 48000, 9.6 / 200,
-                                 7, 194.5f, 110.5f, voltage,     current};
-        if (!ran) {
-            sim::Model m = sim::StartValues();
-            m.PeakVoltage = -2;
-            in = display::StatusInputsOf(m, display::PlotScale{}, voltage, current);
+        const struct {
+            char what;  // V: voltage y, I: current y, x: x of point `value`
+            double amplitude, zoom, value;
+            int expected;
+        } rows[] = {
+            {'V', 1, 1, 0, 110},                   // 110.5 to even
+            {'I', 1, 1, -1, 166},                  // 165.75
+            {'V', 1, 2, 1, 0},                     // zoom 2 doubles
+            {'V', 55.25, 1, 1, 110},               // 109.5 up to even
+            {'V', 55.25, 1, 161, -50},             // -50.5 to even
+            {'I', 0, 1, 0, 110},                   // amplitude 0, nothing to show
+            {'V', 0, 1, 1, -kCoordinateLimit},     // amplitude 0, off the top
+            {'V', 1, 32, 3e9, -kCoordinateLimit},  // beyond 32 bits
+            {'I', 1, 1, -qInf(), kCoordinateLimit},
+            {'V', 1, 1, qQNaN(), kNoCoordinate},
+            {'x', 1, 1, 100, 194},  // 194.5 to even
+            {'x', 1, 1, 200, 389},
+        };
+        for (const auto& r : rows) {
+            const display::PlotScale s{194.5f, 110.5f, r.amplitude, r.zoom, 1};
+            QCOMPARE(r.what == 'x'   ? display::TraceX(s, int(r.value))
+                     : r.what == 'V' ? display::VoltageY(s, r.value)
+                                     : display::CurrentY(s, r.value),
+                     r.expected);
         }
-        const auto shown = display::UpdateDisplayText(mode.toStdString(), in, at.x(), at.y());
-        QCOMPARE(shown ? QString::fromStdString(*shown) : "<unchanged>", text);
     }
 
-    void zoomLimit_data() {
-        QTest::addColumn<bool>("in");
-        QTest::newRow("Zoom In") << true;
-        QTest::newRow("Zoom Out") << false;
+    // A run of 9.6 m in 200 points of 0.2 ns, 1 V on 50 ohm, seven ticks in; or none yet, with
+    // the peak voltage set to -2.
+    void statusLine() {
+        const QString at0 = "\r\n Distance = 0 m";
+        const struct {
+            const char* mode;
+            bool ran;
+            double zoom;
+            QString traces;  // the checked trace boxes
+            QPointF at;      // the meter's pixel
+            QString text;
+        } rows[] = {
+            {"TickMarks", true, 2, "V", {}, "Tick Mark= \r\n.25V\r\n   or \r\n5 mA"},
+            {"ElapsedTime", true, 1, "V", {}, "Elapsed Time = \r\n1.4 ns"},
+            {"Meter", true, 1, "V", {0, 110.5}, "Voltage =\r\n0V" + at0},
+            {"Meter", true, 1, "V", {}, "Voltage =\r\n2V" + at0},
+            {"Meter", true, 2, "V", {}, "Voltage =\r\n1V" + at0},
+            {"Meter", true, 1, "VI", {}, "Voltage =\r\n2.00E+00V\r\nCurrent =\r\n40mA" + at0},
+            {"Meter", true, 1, "I", {389, 221}, "Current =\r\n-40mA\r\n Distance = 9.6 m"},
+            {"Meter", true, 1, "", {}, "<unchanged>"},
+            {"TickMarks", false, 1, "V", {}, "Tick Mark= \r\n1V\r\n   or \r\n20 mA"},
+            {"Meter", false, 1, "VI", {}, "<unchanged>"},
+        };
+        for (const auto& r : rows) {
+            const bool voltage = r.traces.contains('V'), current = r.traces.contains('I');
+            display::StatusInputs in{1, r.zoom, 50,     9.6 / 48000, 9.6 / 200,
+                                     7, 194.5f, 110.5f, voltage,     current};
+            if (!r.ran) {
+                sim::Model m = sim::StartValues();
+                m.PeakVoltage = -2;
+                in = display::StatusInputsOf(m, display::PlotScale{}, voltage, current);
+            }
+            const auto shown = display::UpdateDisplayText(r.mode, in, r.at.x(), r.at.y());
+            QCOMPARE(shown ? QString::fromStdString(*shown) : "<unchanged>", r.text);
+        }
     }
 
+    // Five clicks either way pass silently; the sixth is refused, with an exclamation icon (48).
     void zoomLimit() {
-        QFETCH(bool, in);
-        RecordedMessages dialogs;
-        double zoom = 1;
-        for (int click = 1; click <= 6; ++click) {
-            zoom = in ? display::ZoomIn(dialogs, zoom) : display::ZoomOut(dialogs, zoom);
-            QCOMPARE(zoom, std::pow(in ? 2.0 : 0.5, std::min(click, 5)));
-            // Five clicks pass silently; the sixth is refused, with an exclamation icon (48).
-            QCOMPARE(dialogs.shown, click < 6 ? QStringList{}
-                                              : QStringList{"You have reached the Zoom's limit. "
-                                                            "|48|Zoomed Out!"});
+        for (bool in : {true, false}) {
+            RecordedMessages dialogs;
+            double zoom = 1;
+            for (int click = 1; click <= 6; ++click) {
+                zoom = in ? display::ZoomIn(dialogs, zoom) : display::ZoomOut(dialogs, zoom);
+                QCOMPARE(zoom, std::pow(in ? 2.0 : 0.5, std::min(click, 5)));
+                QCOMPARE(dialogs.shown.size(), click / 6);
+            }
+            QCOMPARE(dialogs.shown.value(0), "You have reached the Zoom's limit. |48|Zoomed Out!");
         }
     }
 
@@ -201,41 +168,35 @@ class DisplayTest : public QObject {
 
     void switchingLoads() {
         // A user clicking through the load types: each choice erases all six symbols, then draws.
-        QImage image = Drawn(ClientArea(), "Resistor", "");
-        for (const char* to : {"Capacitor", "Resistor", "Inductor", "SeriesRL", "ParallelRC",
-                               "Impedance", "Inductor"}) {
+        QImage image = Drawn(ClientArea(), "Resistor");
+        for (const char* to : {"Capacitor", "Inductor", "SeriesRL", "ParallelRC", "Impedance"}) {
             QPainter painter(&image);
             display::EraseLoadSymbols(painter, Qt::black, kWindowGrey);
             painter.end();
             QVERIFY2(image == ClientArea(), to);
-            image = Drawn(image, to, "");
-            QVERIFY2(image == Drawn(ClientArea(), to, ""), to);
+            image = Drawn(image, to);
+            QVERIFY2(image == Drawn(ClientArea(), to), to);
         }
     }
 
-    void modeWordsAndUnknownTypes_data() {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<bool>("inks");
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<bool>("erases");
-        QTest::newRow("Erase") << "Capacitor" << true << "Erase" << true;
-        QTest::newRow("erase") << "Inductor" << true << "erase" << true;
-        QTest::newRow("ERASE draws") << "SeriesRL" << true << "ERASE" << false;
-        QTest::newRow("unknown type") << "Transistor" << false << "" << false;
-        QTest::newRow("type in lower case") << "resistor" << false << "" << false;
-    }
-
+    // Only "Erase" and "erase" erase, exactly the symbol's pixels, so the schematic's wires
+    // beside it stay; an unknown or lower-case type draws nothing.
     void modeWordsAndUnknownTypes() {
-        QFETCH(QString, type);
-        QFETCH(bool, inks);
-        QFETCH(QString, mode);
-        QFETCH(bool, erases);
-        const QImage drawn = Drawn(ClientArea(), type, "");
-        QCOMPARE(Count(drawn, kBlack) > 30, inks);
-        QVERIFY(Drawn(drawn, type, mode) == (erases ? ClientArea() : drawn));
-        // Erasing touches exactly the symbol's pixels, so the schematic's wires beside it stay.
-        QCOMPARE(Count(Drawn(ClientArea(Qt::black), type, mode), kWindowGrey.rgb()),
-                 erases ? Count(drawn, kBlack) : 0);
+        const struct {
+            const char *type, *mode;
+            bool inks, erases;
+        } rows[] = {{"Capacitor", "Erase", true, true},
+                    {"Inductor", "erase", true, true},
+                    {"SeriesRL", "ERASE", true, false},
+                    {"Transistor", "", false, false},
+                    {"resistor", "", false, false}};
+        for (const auto& r : rows) {
+            const QImage drawn = Drawn(ClientArea(), r.type);
+            QCOMPARE(Count(drawn, kBlack) > 30, r.inks);
+            QVERIFY2(Drawn(drawn, r.type, r.mode) == (r.erases ? ClientArea() : drawn), r.type);
+            QCOMPARE(Count(Drawn(ClientArea(Qt::black), r.type, r.mode), kWindowGrey.rgb()),
+                     r.erases ? Count(drawn, kBlack) : 0);
+        }
     }
 };
 

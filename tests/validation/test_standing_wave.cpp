@@ -80,11 +80,8 @@ class SteadyState : public QObject {
     void envelopeMatchesThePhasorSolution() {
         QFETCH(Setup, s);
         sim::Model m = sim::StartValues();  // 9.6 m, 80 % of c, 100 MHz: 4 cycles, 50 ticks
-        m.SourceType = "Sine";
-        m.LoadType = s.x == 0 ? "Resistor" : "Impedance";
-        m.SourceResistance = s.r1;
-        m.LoadResistance = s.r2;
-        m.LoadReactance = s.x;
+        m.SourceType = "Sine", m.LoadType = s.x == 0 ? "Resistor" : "Impedance";
+        m.SourceResistance = s.r1, m.LoadResistance = s.r2, m.LoadReactance = s.x;
         m.Attenuation = s.attenuation;
         sim::PrepareRun(m, false);
         sim::ResetLine(m);
