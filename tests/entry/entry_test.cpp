@@ -3,7 +3,6 @@
 
 #include <QtTest>
 #include <algorithm>
-#include <deque>
 #include <set>
 
 #include "entry/entry_commands.h"
@@ -24,14 +23,12 @@ struct Message {
 // keeps the default text of every box and every message for the test to read.
 class ScriptedDialogs : public entry::Dialogs {
   public:
-    explicit ScriptedDialogs(std::deque<std::string> answers = {}) : answers_(std::move(answers)) {}
+    explicit ScriptedDialogs(std::vector<std::string> answers = {})
+        : answers_(std::move(answers)) {}
     std::string InputBox(const std::string&, const std::string&,
                          const std::string& defaultText) override {
         defaults.push_back(defaultText);
-        if (answers_.empty()) return "";
-        std::string answer = answers_.front();
-        answers_.pop_front();
-        return answer;
+        return next_ < answers_.size() ? answers_[next_++] : "";
     }
     void MessageBox(const std::string& text, int style, const std::string& title) override {
         messages.push_back({text, title, style});
@@ -40,7 +37,8 @@ class ScriptedDialogs : public entry::Dialogs {
     std::vector<Message> messages;
 
   private:
-    std::deque<std::string> answers_;
+    std::vector<std::string> answers_;
+    size_t next_ = 0;
 };
 
 QString Captions(const std::vector<entry::LabelText>& labels) {

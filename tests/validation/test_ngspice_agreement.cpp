@@ -108,10 +108,9 @@ Comparison Compare(const Circuit& c, int ticks) {
             amperes[f[2].toInt()].push_back(f[4].toDouble() / 1000);
         }
     Comparison r;
-    const bool cascaded = c.options.contains("--cascade");
     for (const auto& [node, point] :
          {std::pair{"source_end", 0}, {"junction", 100}, {"load_end", 200}}) {
-        if (point == 100 && !cascaded) continue;
+        if (point == 100 && !c.options.contains("--cascade")) continue;
         const auto theirs = spice.find(QByteArray("v(") + node + ")");
         if (theirs == spice.end() || theirs->second.size() != std::size_t(ticks) + 1 ||
             volts[point].size() != std::size_t(ticks))
@@ -123,13 +122,12 @@ Comparison Compare(const Circuit& c, int ticks) {
     }
     if (c.timeConstant == 0) return r;
     const double x = spice.at("time")[1] / (2 * c.timeConstant);
-    std::vector<double> change(ticks, 0);  // of E at tick n + 1, from point 199 at tick n
-    double previous = 0;
-    for (int n = 1; n < ticks; ++n) {
-        const double e = volts[199][n - 1] + c.lineImpedance * amperes[199][n - 1];
-        change[n] = std::fabs(e - previous);
-        previous = e;
-    }
+    // E after tick n at point 199 is what the load sees at tick n + 1.
+    auto e = [&](int n) {
+        return n ? volts[199][n - 1] + c.lineImpedance * amperes[199][n - 1] : 0;
+    };
+    std::vector<double> change(ticks, 0);
+    for (int n = 1; n < ticks; ++n) change[n] = std::fabs(e(n) - e(n - 1));
     double kernel = 0;
     for (int t = 0; t < ticks; ++t) {
         double sum = 0;
@@ -212,10 +210,8 @@ class NgspiceAgreement : public QObject {
         QFETCH(Circuit, circuit);
         QFETCH(int, ticks);
         const Comparison r = Compare(circuit, ticks);
-        const QString found = QString("largest difference %1 V at %2; allowed %3 V")
-                                  .arg(r.worst, 0, 'g', 3)
-                                  .arg(r.where)
-                                  .arg(r.bound, 0, 'g', 3);
+        const QString found = QString::asprintf("largest difference %.3g V at %s; allowed %.3g V",
+                                                r.worst, qPrintable(r.where), r.bound);
         qInfo("%s", qPrintable(found));
         QVERIFY2(r.worst <= r.bound, qPrintable(found));
         // The bound grows with what arrives at the load in Corvane's run; beyond 5 % of the

@@ -39,24 +39,26 @@ Complex Reflection(const Setup& s, double z0, double warp) {
     return (zl - z0) / (zl + z0);
 }
 
-// The envelope over one period of v(i, n) = Re(V(i) exp(jωh n)) for a source whose tick n
-// drives peak sin(ωh (n - 1)).
-std::vector<double> Envelope(const Setup& s, const sim::Model& m, double wh, double warp) {
+// The largest difference between `engine` and the envelope over one period of
+// v(i, n) = Re(V(i) exp(jωh n)) for a source whose tick n drives peak sin(ωh (n - 1)).
+double OffTheEnvelope(const std::vector<double>& engine, const Setup& s, const sim::Model& m,
+                      double wh, double warp) {
     const Complex gamma(-std::log1p(-s.attenuation / 100) / 200, wh);
     const double z0 = m.Zo, peak = m.PeakVoltage;
     const Complex back = Reflection(s, z0, warp) * std::exp(-400.0 * gamma);
     const Complex zin = z0 * (1.0 + back) / (1.0 - back);
     const Complex vs = Complex(0, -peak) * std::exp(Complex(0, -wh));
     const Complex forward = vs * zin / (zin + s.r1) / (1.0 + back);
-    std::vector<double> envelope(sim::kPoints, 0);
-    for (int n = 0; n < std::lround(2 * std::numbers::pi / wh); ++n)
-        for (int i = 0; i < sim::kPoints; ++i) {
-            const Complex v =
-                forward * (std::exp(-gamma * double(i)) + back * std::exp(gamma * double(i)));
-            envelope[i] =
-                std::max(envelope[i], std::fabs((v * std::exp(Complex(0, wh * n))).real()));
-        }
-    return envelope;
+    double worst = 0;
+    for (int i = 0; i < sim::kPoints; ++i) {
+        const Complex v =
+            forward * (std::exp(-gamma * double(i)) + back * std::exp(gamma * double(i)));
+        double top = 0;
+        for (int n = 0; n < std::lround(2 * std::numbers::pi / wh); ++n)
+            top = std::max(top, std::fabs((v * std::exp(Complex(0, wh * n))).real()));
+        worst = std::max(worst, std::fabs(engine[i] - top));
+    }
+    return worst;
 }
 
 }  // namespace
@@ -95,12 +97,8 @@ class SteadyState : public QObject {
                 engine[i] = std::max(engine[i], std::fabs(m.LineVoltage[0][i]));
         }
         const double warp = std::tan(wh / 2) / (wh / 2);
-        const auto exact = Envelope(s, m, wh, 1), warped = Envelope(s, m, wh, warp);
-        double fromExact = 0, fromWarped = 0;
-        for (int i = 0; i < sim::kPoints; ++i) {
-            fromExact = std::max(fromExact, std::fabs(engine[i] - exact[i]));
-            fromWarped = std::max(fromWarped, std::fabs(engine[i] - warped[i]));
-        }
+        const double fromExact = OffTheEnvelope(engine, s, m, wh, 1),
+                     fromWarped = OffTheEnvelope(engine, s, m, wh, warp);
         const double bound =
             kRounding + std::fabs(m.PeakVoltage.number / 2) *
                             std::abs(Reflection(s, m.Zo, warp) - Reflection(s, m.Zo, 1));
