@@ -13,23 +13,22 @@
 
 namespace apptest {
 
-// Answers input boxes from a script (empty, as Cancel, when it runs out); records every dialog.
+// Answers input boxes from a script (empty, as Cancel, when it runs out); records the title of
+// every dialog, and "title|text|style" of every message box.
 struct ScriptedDialogs : entry::Dialogs {
-    struct Shown {
-        std::string text, title;
-        int style;  // -1 for an input box
-    };
     std::deque<std::string> answers;
-    std::vector<Shown> shown;
-    std::string InputBox(const std::string& prompt, const std::string& title,
+    QStringList titles, messages;
+    std::string InputBox(const std::string&, const std::string& title,
                          const std::string&) override {
-        shown.push_back({prompt, title, -1});
+        titles << QString::fromStdString(title);
         const std::string answer = answers.empty() ? "" : answers.front();
         if (!answers.empty()) answers.pop_front();
         return answer;
     }
     void MessageBox(const std::string& text, int style, const std::string& title) override {
-        shown.push_back({text, title, style});
+        titles << QString::fromStdString(title);
+        messages << titles.last() + '|' + QString::fromStdString(text) + '|' +
+                        QString::number(style);
     }
 };
 
@@ -51,14 +50,6 @@ inline void Rows(size_t count) {
     for (size_t i = 0; i < count; ++i) QTest::addRow("%zu", i) << int(i);
 }
 
-// Each of the "|"-separated names in turn: a button by a click, a menu item by choosing it.
-inline void Activate(app::Form1& f, const QString& names) {
-    for (const QString& name : names.split('|', Qt::SkipEmptyParts)) {
-        if (auto* button = qobject_cast<QAbstractButton*>(f.Element(name))) Click(button);
-        if (QAction* item = f.MenuItem(name)) item->trigger();
-    }
-}
-
 // The slowest speed keeps the real timer out of it: the test calls the tick itself.
 inline void FreeRun(app::Form1& f, int ticks) {
     f.sldSpeedControl->setValue(1);
@@ -69,6 +60,17 @@ inline void Halt(app::Form1& f, int ticks) {
     FreeRun(f, ticks - 1);
     Click(f.cmdStep);
     f.Timer1_Timer();
+}
+
+// Each of the "|"-separated steps in turn: a button by a click, a menu item by choosing it, and
+// "run" or "halt" for a run one tick in.
+inline void Activate(app::Form1& f, const QString& steps) {
+    for (const QString& step : steps.split('|', Qt::SkipEmptyParts)) {
+        if (step == "run") FreeRun(f, 1);
+        if (step == "halt") Halt(f, 1);
+        if (auto* button = qobject_cast<QAbstractButton*>(f.Element(step))) Click(button);
+        if (QAction* item = f.MenuItem(step)) item->trigger();
+    }
 }
 
 // "name:flag" of every flag that is on, over every named element, menu and schematic piece.
