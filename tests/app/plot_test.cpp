@@ -35,6 +35,7 @@ const std::tuple<bool, bool, Qt::MouseButton, QPoint, QString> kReadings[] = {
     {true, false, Qt::LeftButton, {0, 0}, "Voltage =\r\n2V\r\n Distance = 0 m"},
     {true, true, Qt::LeftButton, {0, 0}, "Voltage =\r\n1V\r\n Distance = 0 m"},
     {true, false, Qt::RightButton, {0, 0}, ""},
+    {true, false, Qt::MiddleButton, {0, 0}, ""},
     {false, false, Qt::LeftButton, {0, 0}, ""},  // before any run: no scale to read against
 };
 
