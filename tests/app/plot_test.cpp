@@ -67,7 +67,13 @@ class PlotTest : public QObject {
     void zoomLimit() {
         Window w;
         Halt(*w, 5);
-        for (int i = 0; i < 6; ++i) Click(w->cmdZoomIn);
+        Click(w->cmdZoomIn);
+        const QString readout = w->lblDisplay->text();
+        Click(w->cmdZoomIn);
+        Click(w->cmdZoomOut);  // in, then out: the same factor and readout again
+        QCOMPARE(w->ZoomFactor, 2.0);
+        QCOMPARE(w->lblDisplay->text(), readout);
+        for (int i = 0; i < 5; ++i) Click(w->cmdZoomIn);
         QCOMPARE(w->ZoomFactor, 32.0);
         for (int i = 0; i < 11; ++i) Click(w->cmdZoomOut);
         QCOMPARE(w->ZoomFactor, 1.0 / 32);
