@@ -100,13 +100,18 @@ Checked CheckNumber(const char* option, const QString& typed, float min, float m
                     bool nonNegativeOnly) {
     const auto x = entry::ParseNumber(typed.toStdString());
     if (!x) return {{}, Prefix(option, typed) + " is not a number"};
-    if (nonNegativeOnly && *x < 0)
-        return {{},
+    switch (entry::CheckLimits(*x, {min, max, nonNegativeOnly})) {
+        case entry::LimitCheck::Negative:
+            return {
+                {},
                 Prefix(option, typed) + " cannot be negative; the minimum is " + LimitText(min)};
-    if (*x > static_cast<double>(max))
-        return {{}, Prefix(option, typed) + " is above the maximum " + LimitText(max)};
-    if (*x < static_cast<double>(min))
-        return {{}, Prefix(option, typed) + " is below the minimum " + LimitText(min)};
+        case entry::LimitCheck::AboveMaximum:
+            return {{}, Prefix(option, typed) + " is above the maximum " + LimitText(max)};
+        case entry::LimitCheck::BelowMinimum:
+            return {{}, Prefix(option, typed) + " is below the minimum " + LimitText(min)};
+        case entry::LimitCheck::Within:
+            break;
+    }
     return {x, {}};
 }
 

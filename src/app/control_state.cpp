@@ -40,27 +40,28 @@ constexpr std::array<GroupRow, 14> kGroups{{
     {"Cascade", Flag::Visible, "cmdZo1 cmdZo2 lblZo1 lblZo2 Shape4 Shape5"},
 }};
 
-// The held parameter's group, from the option buttons in index order; empty when none is
-// selected.
-QString HeldGroup(const Form1& form) {
-    static const std::array<const char*, 3> kHeld{"Frequency", "Cycles/LineLength", "Length"};
-    for (int i = 0; i < 3; ++i) {
-        if (form.FlagOf(QStringLiteral("optParameter(%1)").arg(i), Flag::Checked)) {
-            return QString::fromLatin1(kHeld[i]);
-        }
-    }
-    return {};
-}
+// The group of each held parameter, by the index of its option button.
+constexpr std::array<const char*, kHeldOptions> kHeldGroups{"Frequency", "Cycles/LineLength",
+                                                            "Length"};
 
 }  // namespace
+
+QString HeldOption(int index) { return QStringLiteral("optParameter(%1)").arg(index); }
+
+int Form1::HeldIndex() const {
+    for (int i = 0; i < kHeldOptions; ++i) {
+        if (FlagOf(HeldOption(i), Flag::Checked)) return i;
+    }
+    return -1;
+}
 
 void Form1::SetControlState(const QString& action, const QString& group) {
     // Only these two exact words mean on; every other word, in any letter case, means off.
     const bool on = action == QLatin1String("Checked") || action == QLatin1String("Enable");
     if (group == QLatin1String("FixedParameter")) {
         // The action given is not used: the held parameter's controls are always switched off.
-        const QString held = HeldGroup(*this);
-        if (!held.isEmpty()) SetControlState(QStringLiteral("Disable"), held);
+        if (const int held = HeldIndex(); held >= 0)
+            SetControlState(QStringLiteral("Disable"), QString::fromLatin1(kHeldGroups[held]));
         return;
     }
     bool matched = false;

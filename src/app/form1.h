@@ -54,6 +54,11 @@ enum class Flag { Enabled, Visible, Checked };
 // property; showing a menu again brings back the state the program last gave it.
 inline constexpr char kEnabledFlag[] = "enabledFlag";
 
+// The option buttons optParameter(0) .. optParameter(2): which of frequency, cycles per length
+// and line length is held.
+inline constexpr int kHeldOptions = 3;
+QString HeldOption(int index);
+
 class Form1 : public QMainWindow {
     Q_OBJECT
   public:
@@ -72,6 +77,8 @@ class Form1 : public QMainWindow {
 
     // ---- shared procedures ----
     void SetControlState(const QString& action, const QString& group);
+    // The selected optParameter, looked at in index order; -1 when none is selected.
+    int HeldIndex() const;
     void UpdateDisplay(const QString& mode, float x, float y);
     void ExitProgram();
 

@@ -15,12 +15,6 @@
 
 namespace app {
 
-namespace {
-constexpr int kHeldOptions = 3;  // optParameter(0) .. optParameter(2)
-
-QString HeldOption(int index) { return QStringLiteral("optParameter(%1)").arg(index); }
-}  // namespace
-
 void Form1::WireEntry() {
     for (const entry::EntryCommand& row : entry::EntryCommands()) {
         // The menu items among the rows (the "Enter ..." twins) are wired with the presets.
@@ -85,10 +79,7 @@ entry::CouplingState Form1::CouplingNow() const {
     state.buttons.cyclesEnabled = FlagOf(QStringLiteral("cmdCycles_Len"), Flag::Enabled);
     state.buttons.frequencyEnabled = FlagOf(QStringLiteral("cmdF"), Flag::Enabled);
     state.buttons.lengthEnabled = FlagOf(QStringLiteral("cmdLength"), Flag::Enabled);
-    state.heldIndex = -1;
-    for (int i = 0; i < kHeldOptions && state.heldIndex < 0; ++i) {
-        if (FlagOf(HeldOption(i), Flag::Checked)) state.heldIndex = i;
-    }
+    state.heldIndex = HeldIndex();
     state.timerEnabled = Timer1->isActive();
     return state;
 }

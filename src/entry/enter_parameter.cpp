@@ -1,6 +1,7 @@
 #include "entry/enter_parameter.h"
 
 #include "entry/format_value.h"
+#include "entry/limits.h"
 #include "entry/number.h"
 
 namespace entry {
@@ -39,12 +40,17 @@ void EnterParameter(Dialogs& dialogs, sim::Value& target, const EntryRequest& re
     if (typed.empty()) return;
     const auto number = ParseNumber(typed);
     if (!number) return ShowInvalidEntry(dialogs, typed);
-    // The sign is checked before the range, so a negative number never reads "Below Minimum ".
-    if (request.nonNegativeOnly && *number < 0) return ShowNegativeEntry(dialogs, typed);
-    if (*number > static_cast<double>(request.max))
-        return ShowAboveMaximum(dialogs, typed, request.note);
-    if (*number < static_cast<double>(request.min)) return ShowBelowMinimum(dialogs, typed);
-    target = sim::Value(*number, typed);
+    switch (CheckLimits(*number, {request.min, request.max, request.nonNegativeOnly})) {
+        case LimitCheck::Negative:
+            return ShowNegativeEntry(dialogs, typed);
+        case LimitCheck::AboveMaximum:
+            return ShowAboveMaximum(dialogs, typed, request.note);
+        case LimitCheck::BelowMinimum:
+            return ShowBelowMinimum(dialogs, typed);
+        case LimitCheck::Within:
+            target = sim::Value(*number, typed);
+            return;
+    }
 }
 
 }  // namespace entry

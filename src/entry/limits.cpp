@@ -1,6 +1,5 @@
 #include "entry/limits.h"
 
-#include "entry/coupling.h"
 #include "entry/entry_commands.h"
 
 namespace entry {
@@ -11,16 +10,11 @@ std::optional<Limits> LimitsOf(std::string_view parameter) {
     return Limits{row->min, row->max, row->nonNegativeOnly};
 }
 
-std::optional<Limits> LimitsOf(std::string_view parameter, const sim::Model& model) {
-    const EntryCommand* row = EntryCommandOf(parameter);
-    if (!row) return std::nullopt;
-    const EntryRequest request = RequestFor(*row, model);
-    return Limits{request.min, request.max, request.nonNegativeOnly};
-}
-
-bool WithinLimits(double x, const Limits& limits) {
-    if (limits.nonNegativeOnly && x < 0) return false;
-    return x <= static_cast<double>(limits.max) && x >= static_cast<double>(limits.min);
+LimitCheck CheckLimits(double x, const Limits& limits) {
+    if (limits.nonNegativeOnly && x < 0) return LimitCheck::Negative;
+    if (x > static_cast<double>(limits.max)) return LimitCheck::AboveMaximum;
+    if (x < static_cast<double>(limits.min)) return LimitCheck::BelowMinimum;
+    return LimitCheck::Within;
 }
 
 }  // namespace entry

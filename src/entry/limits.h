@@ -15,12 +15,13 @@ struct Limits {
 };
 
 // `parameter` is the sim::Model field name ("Zo", "Frequency", ...). The maxima of frequency
-// and length follow the other two coupled values; without a model they are the largest float,
-// with a model they are computed from it as the entry computes them.
+// and length follow the other two coupled values; here they are the largest float.
 std::optional<Limits> LimitsOf(std::string_view parameter);
-std::optional<Limits> LimitsOf(std::string_view parameter, const sim::Model& model);
 
-// True when `x` passes the limits as the entry checks them (both ends inclusive).
-bool WithinLimits(double x, const Limits& limits);
+// How a number fares against the limits, checked in the entry's order: the sign first, so a
+// negative number never reads "below the minimum", then the maximum, then the minimum. Both
+// ends are inclusive.
+enum class LimitCheck { Within, Negative, AboveMaximum, BelowMinimum };
+LimitCheck CheckLimits(double x, const Limits& limits);
 
 }  // namespace entry

@@ -5,16 +5,12 @@ namespace entry {
 namespace {
 
 constexpr std::array<LoadTypeRow, 6> kLoadTypes = {{
-    {"optResistor", "Resistor", "Resistor", {"cmdR2", "lblR2", "", ""}, "mnuRLoad"},
-    {"optInductor", "Inductor", "Inductor", {"cmdLu", "lblL", "", ""}, "mnuLLoad"},
-    {"optCapacitor", "Capacitor", "Capacitor", {"cmdCu", "lblC", "", ""}, "mnuCLoad"},
-    {"optParallelRC",
-     "Parallel RC",
-     "ParallelRC",
-     {"cmdCu", "cmdR2", "lblC", "lblR2"},
-     "mnuRCLoad"},
-    {"optSeriesRL", "Series RL", "SeriesRL", {"cmdLu", "cmdR2", "lblL", "lblR2"}, "mnuRLLoad"},
-    {"optImpedance", "Impedance", "Impedance", {"cmdR2", "cmdX2", "lblX2", "lblR2"}, "mnuZLoad"},
+    {"optResistor", "Resistor", {"cmdR2", "lblR2", "", ""}, "mnuRLoad"},
+    {"optInductor", "Inductor", {"cmdLu", "lblL", "", ""}, "mnuLLoad"},
+    {"optCapacitor", "Capacitor", {"cmdCu", "lblC", "", ""}, "mnuCLoad"},
+    {"optParallelRC", "ParallelRC", {"cmdCu", "cmdR2", "lblC", "lblR2"}, "mnuRCLoad"},
+    {"optSeriesRL", "SeriesRL", {"cmdLu", "cmdR2", "lblL", "lblR2"}, "mnuRLLoad"},
+    {"optImpedance", "Impedance", {"cmdR2", "cmdX2", "lblX2", "lblR2"}, "mnuZLoad"},
 }};
 
 }  // namespace

@@ -14,7 +14,6 @@ namespace entry {
 
 struct LoadTypeRow {
     std::string_view option;                  // the option button
-    std::string_view caption;                 // as the user sees it
     std::string_view keyword;                 // the LoadType the engine reads
     std::array<std::string_view, 4> enabled;  // buttons and labels enabled; "" pads the row
     std::string_view menu;                    // the one load preset menu shown
@@ -28,14 +27,10 @@ const LoadTypeRow* LoadTypeOfKeyword(std::string_view keyword);
 inline constexpr std::array<std::string_view, 6> kLoadMenus = {
     "mnuRLoad", "mnuCLoad", "mnuLLoad", "mnuZLoad", "mnuRCLoad", "mnuRLLoad"};
 
-// The load symbols, in the order they are erased to blank the load area.
-inline constexpr std::array<std::string_view, 6> kLoadEraseOrder = {
-    "Resistor", "Capacitor", "Inductor", "Impedance", "ParallelRC", "SeriesRL"};
-
 // What the window does, in this order, when a load type is chosen:
 //   1. SetControlState(disableStep)              — every load button and label greyed;
 //   2. hide every menu of kLoadMenus             — HideLoadMenus;
-//   3. erase each symbol of kLoadEraseOrder, then draw `keyword` (if it is one of the six);
+//   3. erase every load symbol, then draw `keyword` (if it is one of the six);
 //   4. enable every name of `enable`, show `menu` (both empty for an unknown type).
 struct LoadSelection {
     ControlStep disableStep{"Disable", "Load"};

@@ -16,17 +16,6 @@ std::string_view Trimmed(std::string_view text) {
     return text;
 }
 
-// from_chars understands "inf", "nan" and (with other formats) hexadecimal; a teaching
-// program only wants digits, a point, an exponent and a sign.
-bool HasOnlyNumberCharacters(std::string_view text) {
-    for (char c : text) {
-        bool ok =
-            (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-';
-        if (!ok) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 std::optional<double> ParseNumber(std::string_view text) {
@@ -38,11 +27,12 @@ std::optional<double> ParseNumber(std::string_view text) {
     }
     // A second sign ("+-5", "--5") is not a number.
     if (text.empty() || text.front() == '+' || text.front() == '-') return std::nullopt;
-    if (!HasOnlyNumberCharacters(text)) return std::nullopt;
 
     double value = 0;
     const char* first = text.data();
     const char* last = text.data() + text.size();
+    // The general format reads no hexadecimal; "inf" and "nan" it does read, and the finiteness
+    // test below refuses them. Anything else that is no number stops the parse before the end.
     auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
     if (end != last) return std::nullopt;
     if (error == std::errc::result_out_of_range) {

@@ -13,7 +13,6 @@
 namespace sim {
 
 namespace {
-constexpr double kTwoPi = 6.28318530718;
 
 // A capacitance derived from a reactance near 0 (down to -1e-300 ohm, or a denormal that makes
 // it infinite) is a short circuit at every frequency the program offers. Beyond 1e200 pF it

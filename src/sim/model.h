@@ -12,6 +12,9 @@ inline constexpr int kLastPoint = 200;  // the load end; point 0 is the source e
 inline constexpr int kPoints = kLastPoint + 1;
 inline constexpr int kJunction = 100;  // where the two lines of a cascade meet
 
+// 2π as the waveforms and the load reactances have always used it, to twelve digits.
+inline constexpr double kTwoPi = 6.28318530718;
+
 // A user parameter: a number, or the text the user typed for it. A typed entry is kept as
 // typed so its label can show it that way ("050"); every computation reads the number.
 struct Value {

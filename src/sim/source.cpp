@@ -7,8 +7,6 @@
 namespace sim {
 
 namespace {
-constexpr double kTwoPi = 6.28318530718;  // as the waveforms have always used it
-
 double SinusoidPhase(Model& m) {
     m.SourceCycles = (m.LineLength / m.Vp) * m.Frequency;
     return m.StepTime * (static_cast<double>(m.SourceTicks) * (m.SourceCycles * kTwoPi));

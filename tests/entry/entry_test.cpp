@@ -127,7 +127,9 @@ class EntryTest : public QObject {
                 QCOMPARE(messages[0].style, 32);
             }
             if (const auto x = entry::ParseNumber(r.typed))
-                QCOMPARE(entry::WithinLimits(*x, {r.min, r.max, r.nonNegative}), accepted);
+                QCOMPARE(entry::CheckLimits(*x, {r.min, r.max, r.nonNegative}) ==
+                             entry::LimitCheck::Within,
+                         accepted);
         }
     }
 
