@@ -30,7 +30,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <sstream>
 #include <utility>
 #include <vector>
@@ -203,10 +202,10 @@ std::string SpiceNetlist(const sim::Model& parameters, bool cascaded, std::int64
     sim::Model m = parameters;
     sim::PrepareRun(m, cascaded);
     const double tick = m.PointDuration * 1e-6;  // seconds
-    // The amplitude factor of a whole line, as a logarithm; -inf for total loss, which makes
-    // each pad a series Zo into a short: nothing gets through and nothing comes back.
-    const double logLoss = m.Attenuation < 100 ? std::log1p(-m.Attenuation / 100)
-                                               : -std::numeric_limits<double>::infinity();
+    // The amplitude factor of a whole line, as a logarithm, from the engine's own attenuation
+    // constant (nepers per transit); -inf for total loss, which makes each pad a series Zo into
+    // a short: nothing gets through and nothing comes back.
+    const double logLoss = -m.AttenuationConstant * (m.StepTime * 200);
 
     // The options go into a comment line: a line break typed into one must not end it.
     std::string named = options;
