@@ -3,8 +3,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins libbenchmark-dev
-          xvfb xauth imagemagick fonts-liberation ngspice gnuplot-nox)
+# One line per need, so that each part of the tree names what it brings in.
+packages=(
+  cmake g++ make qt6-base-dev qt6-qpa-plugins libbenchmark-dev   # build, tests, benchmarks
+  xvfb xauth imagemagick fonts-liberation                        # the window on a virtual screen
+  ngspice gnuplot-nox                                            # validation and its figure
+)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

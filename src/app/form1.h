@@ -15,10 +15,9 @@
 //   setup_entry.cpp    entry buttons, preset menu items, the held parameter
 //   load_type.cpp      the load option buttons and the load symbol
 //   modes.cpp          Normal/Advanced mode, single/cascaded line
-// A later concept (entry commands, presets, load types, modes, zoom and meter, help) adds a file
-// of its own with its handlers as members of Form1, declares them and a private Wire… function
-// in the two marked sections below, and adds one call of that Wire… function to WireHandlers()
-// in form1.cpp, where it connects its elements' signals to its handlers.
+// Each of these files that has handlers declares them and a private Wire… function in the two
+// marked sections below; WireHandlers() in form1.cpp calls every Wire… function once, and each
+// connects its own elements' signals to its own handlers. A new concept follows the same pattern.
 
 #include <QHash>
 #include <QImage>
