@@ -46,7 +46,7 @@ void Form1::ShowZoom() {
 }
 
 void Form1::RedrawPlot() {
-    display::RedrawPlot(*Picture1, model_, Scale(), chkVoltage->isChecked(),
+    display::RedrawPlot(Picture1->Picture(), model_, Scale(), chkVoltage->isChecked(),
                         chkCurrent->isChecked(), VoltagePoints, CurrentPoints);
 }
 

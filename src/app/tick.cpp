@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/form1.h"
+#include "display/plot_area.h"
 #include "display/trace_drawing.h"
 #include "sim/engine.h"
 
@@ -20,8 +21,9 @@ void Form1::Timer1_Timer() {
     tickRunning_ = true;
     const std::uint64_t run = runStarts_;
 
-    display::BeginTickDrawing(*Picture1, chkEnvelope->isChecked(), chkVoltage->isChecked(),
-                              chkCurrent->isChecked(), VoltagePoints, CurrentPoints);
+    display::BeginTickDrawing(Picture1->Picture(), chkEnvelope->isChecked(),
+                              chkVoltage->isChecked(), chkCurrent->isChecked(), VoltagePoints,
+                              CurrentPoints);
     sim::AdvanceLine(model_, [this] {
         // Exit in the middle of a tick: finish the arithmetic without serving more events.
         if (!ending_) QCoreApplication::processEvents();
@@ -35,7 +37,7 @@ void Form1::Timer1_Timer() {
         sim::ShiftLine(model_, [&](int i, double volts, double current) {
             display::StoreTracePoint(scale, i, volts, current, VoltagePoints, CurrentPoints);
         });
-        display::DrawTraces(*Picture1, chkVoltage->isChecked(), chkCurrent->isChecked(),
+        display::DrawTraces(Picture1->Picture(), chkVoltage->isChecked(), chkCurrent->isChecked(),
                             VoltagePoints, CurrentPoints);
         sim::CountTick(model_);
         // Read once, at the very end: a Step or Stop clicked during the tick makes it the last.

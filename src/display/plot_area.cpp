@@ -3,108 +3,51 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <array>
-
-#include "display/trace_points.h"
-#include "display/twips.h"
+#include <cmath>
 
 namespace display {
 
-namespace {
-
-struct TwipLine {
-    int x1, y1, x2, y2;
-};
-
-// The plot's fixed black marks, in twips of its inner area: the axis, the ticks on the left edge
-// at each eighth of the height above and below it, and the ticks across the axis at a quarter,
-// half and three quarters of the width.
-constexpr std::array kFixedMarks{
-    TwipLine{0, 1650, 5880, 1650},    TwipLine{0, 422, 60, 422},
-    TwipLine{0, 844, 60, 844},        TwipLine{0, 1266, 60, 1266},
-    TwipLine{0, 2109, 60, 2109},      TwipLine{0, 2531, 60, 2531},
-    TwipLine{0, 2953, 60, 2953},      TwipLine{1474, 1620, 1474, 1680},
-    TwipLine{2948, 1620, 2948, 1680}, TwipLine{4421, 1620, 4421, 1680},
-};
-
-QPen ThinPen(QColor colour) {
-    QPen pen(colour);
-    pen.setWidth(1);
-    pen.setCapStyle(Qt::SquareCap);
-    pen.setJoinStyle(Qt::MiterJoin);
-    return pen;
-}
-
-}  // namespace
-
 PlotArea::PlotArea(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    picture_.OnChange([this] { update(); });
     EnsureSurfaceSize();
 }
 
-int PlotArea::InnerWidth() const { return std::max(0, width() - 2 * kBorder); }
-int PlotArea::InnerHeight() const { return std::max(0, height() - 2 * kBorder); }
+int PlotArea::InnerWidth() const {
+    return int(std::lround(std::max(0, width() - 2 * kBorder) / picture_.Scale()));
+}
+int PlotArea::InnerHeight() const {
+    return int(std::lround(std::max(0, height() - 2 * kBorder) / picture_.Scale()));
+}
 
-void PlotArea::EnsureSurfaceSize() const {
-    const QSize inner(std::max(1, InnerWidth()), std::max(1, InnerHeight()));
-    if (surface_.size() == inner) return;
-    QImage grown(inner, QImage::Format_RGB32);
-    grown.fill(backColour_);
-    if (!surface_.isNull()) {
-        QPainter painter(&grown);
-        painter.drawImage(0, 0, surface_);
-    }
-    surface_ = grown;
+void PlotArea::EnsureSurfaceSize() const { picture_.SetSize({InnerWidth(), InnerHeight()}); }
+
+PlotPicture& PlotArea::Picture() {
+    EnsureSurfaceSize();
+    return picture_;
+}
+
+void PlotArea::SetScale(double s) {
+    picture_.SetScale(s);
+    EnsureSurfaceSize();
 }
 
 const QImage& PlotArea::Surface() const {
     EnsureSurfaceSize();
-    return surface_;
+    return picture_.Surface();
 }
 
-void PlotArea::Clear() {
-    EnsureSurfaceSize();
-    surface_.fill(backColour_);
-    update();
-}
+void PlotArea::Clear() { Picture().Clear(); }
 
-void PlotArea::SetBackColor(QColor colour) {
-    backColour_ = colour;
-    Clear();
-}
+void PlotArea::SetBackColor(QColor colour) { Picture().SetBackColor(colour); }
 
 void PlotArea::DrawPolyline(std::span<const QPoint> points, QColor colour) {
-    EnsureSurfaceSize();
-    QPainter painter(&surface_);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(ThinPen(colour));
-    // Draw each stretch of points that have a place; a lone point shows as a dot.
-    std::size_t start = 0;
-    while (start < points.size()) {
-        while (start < points.size() && !HasPlace(points[start])) ++start;
-        std::size_t end = start;
-        while (end < points.size() && HasPlace(points[end])) ++end;
-        if (end - start == 1) painter.drawPoint(points[start]);
-        if (end - start > 1) painter.drawPolyline(points.data() + start, int(end - start));
-        start = end;
-    }
-    update();
-}
-
-void PlotArea::PaintFixedMarks(QPainter& painter) const {
-    const double dpi = logicalDpiX();  // the window lays itself out at this dpi too
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(ThinPen(Qt::black));
-    for (const TwipLine& l : kFixedMarks)
-        painter.drawLine(TwipsToPixels(l.x1, dpi), TwipsToPixels(l.y1, dpi),
-                         TwipsToPixels(l.x2, dpi), TwipsToPixels(l.y2, dpi));
+    Picture().DrawPolyline(points, colour);
 }
 
 QImage PlotArea::Composed() const {
-    QImage picture = Surface().copy();
-    QPainter painter(&picture);
-    PaintFixedMarks(painter);
-    return picture;
+    EnsureSurfaceSize();
+    return picture_.Composed(logicalDpiX());  // the window lays itself out at this dpi too
 }
 
 void PlotArea::paintEvent(QPaintEvent*) {
@@ -125,10 +68,10 @@ void PlotArea::paintEvent(QPaintEvent*) {
     painter.drawLine(1, h - 2, w - 2, h - 2);
     painter.drawLine(w - 2, 1, w - 2, h - 2);
 
-    painter.translate(kBorder, kBorder);
-    painter.setClipRect(0, 0, InnerWidth(), InnerHeight());
-    painter.drawImage(0, 0, Surface());
-    PaintFixedMarks(painter);
+    // The picture's pixels land one to one on the widget's, whatever its scale.
+    const QImage shown = Composed();
+    painter.setClipRect(kBorder, kBorder, w - 2 * kBorder, h - 2 * kBorder);
+    painter.drawImage(QRect(QPoint(kBorder, kBorder), shown.size()), shown);
 }
 
 void PlotArea::resizeEvent(QResizeEvent* event) {

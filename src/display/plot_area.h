@@ -1,8 +1,8 @@
 #pragma once
-// The wave plot: a picture box whose drawing persists. Traces are drawn into an image that the
-// paint event copies to the screen; the fixed axis and tick marks are painted over it at every
-// paint, so clearing the picture never removes them, while painting old traces in white without
-// clearing (the envelope) piles up on the image exactly as on a real drawing surface.
+// The wave plot: a picture box whose drawing persists. Traces are drawn into a PlotPicture that
+// the paint event copies to the screen; the fixed axis and tick marks are painted over it at
+// every paint, so clearing the picture never removes them, while painting old traces in white
+// without clearing (the envelope) piles up on the image exactly as on a real drawing surface.
 
 #include <QColor>
 #include <QImage>
@@ -10,7 +10,7 @@
 #include <QWidget>
 #include <span>
 
-class QPainter;
+#include "display/plot_picture.h"
 
 namespace display {
 
@@ -26,15 +26,23 @@ class PlotArea : public QWidget {
     void Clear();
     // A new back colour erases everything drawn, as on a real picture box.
     void SetBackColor(QColor colour);
-    QColor BackColor() const { return backColour_; }
+    QColor BackColor() const { return picture_.BackColor(); }
 
     // An open polyline through integer pixel points of the inner area, pen width 1, no
     // antialiasing, so drawing the same points again in another colour covers every pixel.
     // Points without a place (see trace_points.h) break the line; nothing is drawn to them.
     void DrawPolyline(std::span<const QPoint> points, QColor colour);
 
+    // The inner area in the plot's own coordinates: the widget's pixels divided by the scale.
     int InnerWidth() const;
     int InnerHeight() const;
+
+    // Draws the picture s times as large, sharply, in the same plot coordinates; for a window
+    // shown larger than designed. What is drawn stays until it is drawn again.
+    void SetScale(double s);
+
+    // The surface the traces are drawn on.
+    PlotPicture& Picture();
 
     // What has been drawn, without the fixed marks.
     const QImage& Surface() const;
@@ -53,13 +61,11 @@ class PlotArea : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    void PaintFixedMarks(QPainter& painter) const;
     // A hidden widget gets its resize event only when shown; the surface follows the size
     // whenever it is used.
     void EnsureSurfaceSize() const;
 
-    QColor backColour_{Qt::white};
-    mutable QImage surface_;
+    mutable PlotPicture picture_;
 };
 
 }  // namespace display

@@ -2,7 +2,7 @@
 
 namespace display {
 
-void BeginTickDrawing(PlotArea& plot, bool envelope, bool voltage, bool current,
+void BeginTickDrawing(PlotPicture& plot, bool envelope, bool voltage, bool current,
                       const TracePoints& voltagePoints, const TracePoints& currentPoints) {
     if (!envelope) {
         plot.Clear();
@@ -12,13 +12,13 @@ void BeginTickDrawing(PlotArea& plot, bool envelope, bool voltage, bool current,
     if (current) plot.DrawPolyline(currentPoints, QColor(kEnvelopePaint));
 }
 
-void DrawTraces(PlotArea& plot, bool voltage, bool current, const TracePoints& voltagePoints,
+void DrawTraces(PlotPicture& plot, bool voltage, bool current, const TracePoints& voltagePoints,
                 const TracePoints& currentPoints) {
     if (voltage) plot.DrawPolyline(voltagePoints, QColor(kVoltageColour));
     if (current) plot.DrawPolyline(currentPoints, QColor(kCurrentColour));
 }
 
-void RedrawPlot(PlotArea& plot, const sim::Model& m, const PlotScale& scale, bool voltage,
+void RedrawPlot(PlotPicture& plot, const sim::Model& m, const PlotScale& scale, bool voltage,
                 bool current, TracePoints& voltagePoints, TracePoints& currentPoints) {
     plot.Clear();
     MapLastStep(m, scale, voltagePoints, currentPoints);

@@ -5,7 +5,7 @@
 
 #include <QRgb>
 
-#include "display/plot_area.h"
+#include "display/plot_picture.h"
 #include "display/trace_points.h"
 #include "sim/model.h"
 
@@ -23,16 +23,16 @@ inline constexpr QRgb kCurrentCaptionColour = qRgb(192, 64, 0);
 // Before the points are updated: in envelope mode the last tick's traces are painted over in
 // white and nothing is cleared, so the white grows into the envelope; otherwise the plot is
 // cleared.
-void BeginTickDrawing(PlotArea& plot, bool envelope, bool voltage, bool current,
+void BeginTickDrawing(PlotPicture& plot, bool envelope, bool voltage, bool current,
                       const TracePoints& voltagePoints, const TracePoints& currentPoints);
 
 // After the points are built: the voltage trace in dark red, then the current in orange.
-void DrawTraces(PlotArea& plot, bool voltage, bool current, const TracePoints& voltagePoints,
+void DrawTraces(PlotPicture& plot, bool voltage, bool current, const TracePoints& voltagePoints,
                 const TracePoints& currentPoints);
 
 // Redraws from the samples of the last completed step at the present zoom, without advancing
 // time: clears (an envelope is wiped), rebuilds both point arrays, draws the checked traces.
-void RedrawPlot(PlotArea& plot, const sim::Model& m, const PlotScale& scale, bool voltage,
+void RedrawPlot(PlotPicture& plot, const sim::Model& m, const PlotScale& scale, bool voltage,
                 bool current, TracePoints& voltagePoints, TracePoints& currentPoints);
 
 }  // namespace display

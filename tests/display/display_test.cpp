@@ -166,6 +166,34 @@ class DisplayTest : public QObject {
         QCOMPARE(Count(plot.Surface(), red.rgb()), 2);
     }
 
+    // A larger picture is drawn anew at its own resolution: every line s pixels thick, no grey
+    // from stretching, and the drawing kept when the scale changes.
+    void scaledPicture() {
+        const QSize design(389, 221);
+        const QColor red(display::kVoltageColour);
+        const std::vector<QPoint> diagonal{{0, 0}, {388, 220}};
+        for (int s : {1, 2, 3, 8}) {
+            display::PlotPicture picture(design, s);
+            picture.DrawPolyline(diagonal, red);
+            const QImage image = picture.Composed();
+            QCOMPARE(image.size(), design * s);
+            QCOMPARE(image.devicePixelRatio(), double(s));
+            int axisRows = 0;
+            for (int y = 0; y < image.height(); ++y)
+                axisRows += image.pixel(image.width() / 3, y) == kBlack;
+            QCOMPARE(axisRows, s);
+            const int white = Count(image, qRgb(255, 255, 255));
+            const int black = Count(image, kBlack), redPixels = Count(image, red.rgb());
+            QCOMPARE(white + black + redPixels, image.width() * image.height());
+            QVERIFY2(redPixels >= 380 * s * s, qPrintable(QString::number(s)));
+        }
+        display::PlotPicture picture(design);
+        picture.DrawPolyline(diagonal, red);
+        picture.SetScale(2);
+        QVERIFY(Count(picture.Surface(), red.rgb()) >= 388 * 4);
+        QCOMPARE(picture.Surface().size(), design * 2);
+    }
+
     void switchingLoads() {
         // A user clicking through the load types: each choice erases all six symbols, then draws.
         QImage image = Drawn(ClientArea(), "Resistor");

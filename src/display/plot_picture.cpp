@@ -1,0 +1,120 @@
+#include "display/plot_picture.h"
+
+#include <QPainter>
+#include <array>
+#include <cmath>
+
+#include "display/trace_points.h"
+
+namespace display {
+
+namespace {
+
+struct TwipLine {
+    int x1, y1, x2, y2;
+};
+
+// The plot's fixed black marks, in twips of its inner area: the axis, the ticks on the left edge
+// at each eighth of the height above and below it, and the ticks across the axis at a quarter,
+// half and three quarters of the width.
+constexpr std::array kFixedMarks{
+    TwipLine{0, 1650, 5880, 1650},    TwipLine{0, 422, 60, 422},
+    TwipLine{0, 844, 60, 844},        TwipLine{0, 1266, 60, 1266},
+    TwipLine{0, 2109, 60, 2109},      TwipLine{0, 2531, 60, 2531},
+    TwipLine{0, 2953, 60, 2953},      TwipLine{1474, 1620, 1474, 1680},
+    TwipLine{2948, 1620, 2948, 1680}, TwipLine{4421, 1620, 4421, 1680},
+};
+
+QPen ThinPen(QColor colour) {
+    QPen pen(colour);
+    pen.setWidth(1);
+    pen.setCapStyle(Qt::SquareCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
+}
+
+}  // namespace
+
+PlotPicture::PlotPicture(QSize size, double scale)
+    : size_(size.expandedTo({1, 1})), scale_(scale), surface_(NewImage()) {}
+
+QImage PlotPicture::NewImage() const {
+    const QSize pixels(int(std::lround(size_.width() * scale_)),
+                       int(std::lround(size_.height() * scale_)));
+    QImage image(pixels.expandedTo({1, 1}), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale_);
+    image.fill(backColour_);
+    return image;
+}
+
+void PlotPicture::Changed() const {
+    if (changed_) changed_();
+}
+
+void PlotPicture::Rebuild() {
+    QImage rebuilt = NewImage();
+    QPainter painter(&rebuilt);
+    // Both images in plot coordinates: the old drawing keeps its place and its size.
+    painter.drawImage(0, 0, surface_);
+    painter.end();
+    surface_ = rebuilt;
+    Changed();
+}
+
+void PlotPicture::SetSize(QSize size) {
+    size = size.expandedTo({1, 1});
+    if (size == size_) return;
+    size_ = size;
+    Rebuild();
+}
+
+void PlotPicture::SetScale(double scale) {
+    if (scale == scale_ || !(scale > 0)) return;
+    scale_ = scale;
+    Rebuild();
+}
+
+void PlotPicture::Clear() {
+    surface_.fill(backColour_);
+    Changed();
+}
+
+void PlotPicture::SetBackColor(QColor colour) {
+    backColour_ = colour;
+    Clear();
+}
+
+void PlotPicture::DrawPolyline(std::span<const QPoint> points, QColor colour) {
+    QPainter painter(&surface_);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(ThinPen(colour));
+    // Draw each stretch of points that have a place; a lone point shows as a dot.
+    std::size_t start = 0;
+    while (start < points.size()) {
+        while (start < points.size() && !HasPlace(points[start])) ++start;
+        std::size_t end = start;
+        while (end < points.size() && HasPlace(points[end])) ++end;
+        if (end - start == 1) painter.drawPoint(points[start]);
+        if (end - start > 1) painter.drawPolyline(points.data() + start, int(end - start));
+        start = end;
+    }
+    painter.end();
+    Changed();
+}
+
+void PlotPicture::PaintFixedMarks(QPainter& painter, double dpi) {
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(ThinPen(Qt::black));
+    for (const TwipLine& l : kFixedMarks)
+        painter.drawLine(TwipsToPixels(l.x1, dpi), TwipsToPixels(l.y1, dpi),
+                         TwipsToPixels(l.x2, dpi), TwipsToPixels(l.y2, dpi));
+}
+
+QImage PlotPicture::Composed(double dpi) const {
+    QImage picture = surface_.copy();
+    QPainter painter(&picture);
+    PaintFixedMarks(painter, dpi);
+    return picture;
+}
+
+}  // namespace display

@@ -1,0 +1,70 @@
+#pragma once
+// The plot's drawing surface, without a widget: a persistent image that the traces are drawn
+// into, its back colour, and the fixed axis and tick marks painted over a copy of it. The window's
+// plot owns one and shows it; corvane-trace paints its pictures with one, so the two agree pixel
+// for pixel.
+//
+// Everything is drawn in the plot's own coordinates (pixels of the inner area at the designed
+// size). A scale factor s makes the image s times as large in each direction, with a device
+// pixel ratio of s, so the same drawing comes out sharp instead of stretched; at s = 1 the image
+// is exactly the designed pixels.
+
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+#include <functional>
+#include <span>
+
+#include "display/twips.h"
+
+class QPainter;
+
+namespace display {
+
+class PlotPicture {
+  public:
+    explicit PlotPicture(QSize size = {1, 1}, double scale = 1);
+
+    // The size in the plot's own coordinates. Growing keeps what is drawn and fills the new
+    // part with the back colour, as a picture box does.
+    void SetSize(QSize size);
+    QSize Size() const { return size_; }
+    // What is drawn stays, resampled to the new scale until it is drawn again; nothing is lost.
+    void SetScale(double scale);
+    double Scale() const { return scale_; }
+
+    // Fills the picture with the back colour.
+    void Clear();
+    // A new back colour erases everything drawn, as on a real picture box.
+    void SetBackColor(QColor colour);
+    QColor BackColor() const { return backColour_; }
+
+    // An open polyline through integer points, pen width 1, no antialiasing, so drawing the same
+    // points again in another colour covers every pixel. Points without a place (see
+    // trace_points.h) break the line; nothing is drawn to them.
+    void DrawPolyline(std::span<const QPoint> points, QColor colour);
+
+    // What has been drawn, without the fixed marks.
+    const QImage& Surface() const { return surface_; }
+    // The drawing with the fixed marks over it; the marks' twips become pixels at `dpi`.
+    QImage Composed(double dpi = kDefaultDpi) const;
+    // The fixed marks alone, onto a painter in the plot's coordinates.
+    static void PaintFixedMarks(QPainter& painter, double dpi = kDefaultDpi);
+
+    // Called after every change of the drawing, so a widget showing it can repaint.
+    void OnChange(std::function<void()> changed) { changed_ = std::move(changed); }
+
+  private:
+    QImage NewImage() const;
+    void Rebuild();
+    void Changed() const;
+
+    QSize size_;
+    double scale_;
+    QColor backColour_{Qt::white};
+    QImage surface_;
+    std::function<void()> changed_;
+};
+
+}  // namespace display
