@@ -8,6 +8,7 @@ packages=(
   cmake g++ make qt6-base-dev qt6-qpa-plugins libbenchmark-dev   # build, tests, benchmarks
   xvfb xauth imagemagick fonts-liberation                        # the window on a virtual screen
   ngspice gnuplot-nox                                            # validation and its figure
+  libgif-dev                                                     # corvane-trace --gif
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,12 +1,16 @@
 // corvane-trace: the engine of the teaching program without its window. Reads the circuit from
-// the command line (every option defaults to the program's start value) and prints CSV.
+// the command line (every option defaults to the program's start value) and prints CSV; on
+// request it also paints the plot, an animation of the run and its lattice diagram.
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
+#include <memory>
+#include <optional>
 #include <variant>
 
 #include "csv_writer.h"
 #include "netlist.h"
+#include "pictures.h"
 #include "sim/engine.h"
 #include "trace_options.h"
 
@@ -31,32 +35,50 @@ void PrintLine(const sim::Model& m, trace::CsvWriter& csv) {
 }
 
 int Run(trace::TraceRun& run) {
-    sim::Model& m = run.model;
+    sim::Model m = run.model;
     sim::PrepareRun(m, run.cascaded);
     sim::ResetLine(m);
+    std::optional<trace::Pictures> pictures;
+    if (run.pictures.Any()) {
+        pictures.emplace(run, m);
+        if (const std::string refusal = pictures->Open(); !refusal.empty()) {
+            std::fprintf(stderr, "%s\n", refusal.c_str());
+            return 2;
+        }
+        pictures->Record(0, m);
+    }
     trace::CsvWriter csv(stdout);
-    if (run.probes.empty()) {
-        for (std::int64_t t = 0; t < run.ticks; ++t) sim::Tick(m);
-        PrintLine(m, csv);
-    } else {
+    if (!run.probes.empty()) {
         csv.Text("tick,time_ns,point,voltage_V,current_mA");
         csv.EndRow();
-        for (std::int64_t t = 1; t <= run.ticks; ++t) {
+    }
+    for (std::int64_t t = 1; t <= run.ticks; ++t) {
+        if (pictures) {
+            pictures->Tick(m);
+            pictures->Record(t, m);
+        } else {
             sim::Tick(m);
-            const double ns = 1000 * m.PointDuration * t;
-            for (int p : run.probes) {
-                csv.Whole(t);
-                csv.Number(ns);
-                csv.Whole(p);
-                csv.Number(m.LineVoltage[0][p]);
-                csv.Number(Milliamperes(m, p));
-                csv.EndRow();
-            }
+        }
+        const double ns = 1000 * m.PointDuration * t;
+        for (int p : run.probes) {
+            csv.Whole(t);
+            csv.Number(ns);
+            csv.Whole(p);
+            csv.Number(m.LineVoltage[0][p]);
+            csv.Number(Milliamperes(m, p));
+            csv.EndRow();
         }
     }
+    if (run.probes.empty()) PrintLine(m, csv);
     if (!csv.Flush()) {
         std::fputs("corvane-trace: the output could not be written\n", stderr);
         return 1;
+    }
+    if (pictures) {
+        if (const std::string failure = pictures->Finish(m); !failure.empty()) {
+            std::fprintf(stderr, "%s\n", failure.c_str());
+            return 2;
+        }
     }
     return 0;
 }
@@ -88,10 +110,14 @@ int PrintNetlist(const trace::TraceRun& run, QStringList arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // The arguments are read before the application exists: pictures need fonts, which only a
+    // GUI application (on the offscreen platform: no window system needed) provides, and the
+    // CSV path should not pay for starting one.
     QCoreApplication::setApplicationName("corvane-trace");
     QCoreApplication::setApplicationVersion(CORVANE_VERSION);
-    trace::Request request = trace::ParseArguments(QCoreApplication::arguments());
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    trace::Request request = trace::ParseArguments(arguments);
     if (auto* refusal = std::get_if<trace::Refusal>(&request)) {
         std::fprintf(stderr, "%s\n", refusal->message.c_str());
         return 2;
@@ -101,6 +127,18 @@ int main(int argc, char** argv) {
         return 0;
     }
     trace::TraceRun& run = std::get<trace::TraceRun>(request);
-    if (run.netlist) return PrintNetlist(run, QCoreApplication::arguments());
+    if (run.netlist) return PrintNetlist(run, arguments);
+    std::unique_ptr<QCoreApplication> app;
+    int appArgc = 1;
+    if (run.pictures.Any()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The platform's notes about a session it does not need (no runtime folder as root, no
+        // screen) are no business of the user's; real failures are still reported.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                std::fprintf(stderr, "corvane-trace: %s\n", qPrintable(text));
+        });
+        app = std::make_unique<QGuiApplication>(appArgc, argv);
+    }
     return Run(run);
 }

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <optional>
 
+#include "display/zoom.h"
 #include "entry/limits.h"
 #include "entry/number.h"
 
@@ -156,6 +157,82 @@ std::string CheckCycles(const QCommandLineParser& parser, const Model& m) {
     return {};
 }
 
+// The picture options. A choice among words, or a whole number in a range.
+std::string ReadPictureOptions(const QCommandLineParser& parser, PictureRequest& p) {
+    const struct {
+        const char* name;
+        std::string PictureRequest::*file;
+    } files[] = {{"png", &PictureRequest::png},
+                 {"gif", &PictureRequest::gif},
+                 {"lattice", &PictureRequest::lattice}};
+    for (const auto& f : files) {
+        if (!parser.isSet(f.name)) continue;
+        p.*f.file = parser.value(f.name).toStdString();
+        if ((p.*f.file).empty())
+            return std::string("corvane-trace: --") + f.name + ": no file name";
+        for (const auto& other : files)
+            if (&other != &f && p.*other.file == p.*f.file)
+                return Prefix(f.name, parser.value(f.name)) + " is also the file of --" +
+                       other.name;
+    }
+    if (parser.isSet("show")) {
+        const QString show = parser.value("show");
+        if (show != "voltage" && show != "current" && show != "both")
+            return Prefix("show", show) + " is not one of voltage, current, both";
+        p.voltage = show != "current";
+        p.current = show != "voltage";
+    }
+    if (parser.isSet("quantity")) {
+        const QString quantity = parser.value("quantity");
+        if (quantity != "voltage" && quantity != "current")
+            return Prefix("quantity", quantity) + " is not one of voltage, current";
+        p.latticeCurrent = quantity == "current";
+    }
+    if (parser.isSet("zoom")) {
+        // As the zoom buttons leave it: a power of two, written as a number or as 1/N.
+        const QString typed = parser.value("zoom").trimmed();
+        const bool reciprocal = typed.startsWith("1/");
+        const auto x = entry::ParseNumber(typed.mid(reciprocal ? 2 : 0).toStdString());
+        int exponent = 0;
+        if (x && std::frexp(*x, &exponent) == 0.5) p.zoom = reciprocal ? 1 / *x : *x;
+        if (!x || std::frexp(*x, &exponent) != 0.5 || p.zoom < display::kZoomOutLimit ||
+            p.zoom > display::kZoomInLimit)
+            return Prefix("zoom", parser.value("zoom")) + " is not a power of two from 1/32 to 32";
+    }
+    const struct {
+        const char* name;
+        double min, max;
+        std::int64_t* wide;
+        int* narrow;
+    } wholes[] = {{"scale", 1, 8, nullptr, &p.scale},
+                  {"every", 1, kMostTicks, &p.every, nullptr},
+                  {"speed", 1, 10, nullptr, &p.speed}};
+    for (const auto& w : wholes) {
+        if (!parser.isSet(w.name)) continue;
+        const Checked c = CheckWhole(w.name, parser.value(w.name), w.min, w.max);
+        if (!c.value) return c.refusal;
+        if (w.wide) *w.wide = static_cast<std::int64_t>(*c.value);
+        if (w.narrow) *w.narrow = static_cast<int>(*c.value);
+    }
+    p.envelope = parser.isSet("envelope");
+    // An option for a picture that is not made would silently do nothing.
+    const struct {
+        const char* name;
+        bool applies;
+        const char* to;
+    } uses[] = {{"show", p.Plot(), "--png and --gif"},
+                {"zoom", p.Plot(), "--png and --gif"},
+                {"envelope", p.Plot(), "--png and --gif"},
+                {"every", !p.gif.empty(), "--gif"},
+                {"speed", !p.gif.empty(), "--gif"},
+                {"quantity", !p.lattice.empty(), "--lattice"},
+                {"scale", p.Any(), "--png, --gif and --lattice"}};
+    for (const auto& u : uses)
+        if (parser.isSet(u.name) && !u.applies)
+            return std::string("corvane-trace: --") + u.name + " applies only with " + u.to;
+    return {};
+}
+
 QString HelpLine(const char* help, const char* unit, double start) {
     return QString("%1 (%2, default %3)").arg(help, unit, QString::fromStdString(Shortest(start)));
 }
@@ -177,6 +254,23 @@ void AddOptions(QCommandLineParser& parser) {
     parser.addOption({"ticks", "number of ticks to run (default 200)", "N"});
     parser.addOption({"probe", "print point P (0..200) after every tick; repeatable", "P"});
     parser.addOption({"netlist", "print the circuit as an ngspice netlist instead of CSV"});
+    parser.addOption({"png", "also paint the plot after the last tick into FILE (PNG)", "FILE"});
+    parser.addOption({"gif", "also paint the run as an animated GIF into FILE", "FILE"});
+    parser.addOption({"lattice",
+                      "also paint the space-time (lattice) diagram of the run into FILE (PNG)",
+                      "FILE"});
+    parser.addOption(
+        {"show", "traces of --png and --gif: voltage, current, both (default voltage)", "TRACES"});
+    parser.addOption(
+        {"zoom", "vertical zoom of --png and --gif, a power of two 1/32..32 (default 1)", "Z"});
+    parser.addOption({"envelope", "--png and --gif on green, swept area in white (the envelope)"});
+    parser.addOption(
+        {"scale", "size of the pictures, 1..8 times the designed size (default 1)", "S"});
+    parser.addOption(
+        {"every", "a GIF frame every N ticks (default: the run in at most 200 frames)", "N"});
+    parser.addOption({"speed", "GIF speed 1..10, a frame lasts 200/speed ms (default 5)", "1..10"});
+    parser.addOption(
+        {"quantity", "colour of --lattice: voltage (V) or current (mA) (default voltage)", "Q"});
     parser.addHelpOption();
     parser.addVersionOption();
 }
@@ -228,6 +322,12 @@ Request ParseArguments(const QStringList& arguments) {
         if (!c.value) return Refusal{c.refusal};
         run.ticks = static_cast<std::int64_t>(*c.value);
     }
+    if (std::string refusal = ReadPictureOptions(parser, run.pictures); !refusal.empty())
+        return Refusal{refusal};
+    if (run.netlist && run.pictures.Any())
+        return Refusal{
+            "corvane-trace: --netlist prints no pictures; leave out --png, --gif and "
+            "--lattice"};
     for (const QString& typed : parser.values("probe")) {
         const Checked c = CheckWhole("probe", typed, 0, sim::kLastPoint);
         if (!c.value) return Refusal{c.refusal};

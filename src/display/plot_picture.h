@@ -22,6 +22,10 @@ class QPainter;
 
 namespace display {
 
+// The inner area of the window's plot at its designed size (5895 × 3375 twips less the sunken
+// border of 2 pixels on each side), at the window's designed 96 dpi.
+inline QSize DesignedPlotSize() { return {TwipsToPixels(5895) - 4, TwipsToPixels(3375) - 4}; }
+
 class PlotPicture {
   public:
     explicit PlotPicture(QSize size = {1, 1}, double scale = 1);

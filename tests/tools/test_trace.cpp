@@ -96,6 +96,18 @@ class TraceTool : public QObject {
              "--frequency: 501 is above the maximum 500 (the line holds at most 20 wavelengths)"},
             {{"--probe", "2.5"}, "--probe: 2.5 is not a whole number"},
             {{"--impedance", "5"}, "Unknown option 'impedance'."},
+            {{"--png", "a.png", "--zoom", "3"}, "--zoom: 3 is not a power of two from 1/32 to 32"},
+            {{"--gif", "a.gif", "--zoom", "1/64"},
+             "--zoom: 1/64 is not a power of two from 1/32 to 32"},
+            {{"--gif", "a.gif", "--speed", "0"}, "--speed: 0 is below the minimum 1"},
+            {{"--lattice", "l.png", "--scale", "9"}, "--scale: 9 is above the maximum 8"},
+            {{"--png", "a.png", "--show", "all"},
+             "--show: all is not one of voltage, current, both"},
+            {{"--lattice", "l.png", "--quantity", "power"},
+             "--quantity: power is not one of voltage, current"},
+            {{"--png", "a.png", "--every", "5"}, "--every applies only with --gif"},
+            {{"--png", "x", "--lattice", "x"}, "--lattice: x is also the file of --png"},
+            {{"--gif="}, "--gif: no file name"},
             {{"--netlist", "--ticks", "10001"},
              "--ticks: 10001 is above the maximum 10000 for --netlist"},
         };
@@ -113,7 +125,9 @@ class TraceTool : public QObject {
         const Result help = Trace({"--help"}), version = Trace({"--version"});
         QCOMPARE(help.exitCode, 0);
         for (const char* option :
-             {"--source", "--load-reactance", "--cascade", "--probe", "--netlist", "--version"})
+             {"--source", "--load-reactance", "--cascade", "--probe", "--netlist", "--version",
+              "--png", "--gif", "--lattice", "--show", "--zoom", "--envelope", "--scale", "--every",
+              "--speed", "--quantity"})
             QVERIFY2(help.out.contains(option), option);
         QCOMPARE(version.exitCode, 0);
         QCOMPARE(version.out, QByteArray("corvane-trace " CORVANE_VERSION "\n"));

@@ -1,0 +1,241 @@
+// corvane-trace's pictures from the outside: the plot against the window's own Picture1 after
+// the same ticks, the animation read back with giflib, the lattice diagram against the engine,
+// and files that cannot be written.
+
+#include <gif_lib.h>
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "../app/form_fixture.h"
+#include "display/plot_area.h"
+#include "lattice.h"
+#include "sim/engine.h"
+
+using namespace apptest;
+
+namespace {
+
+int Trace(const QStringList& arguments, QByteArray* err = nullptr) {
+    QProcess p;
+    p.start(CORVANE_TRACE, arguments);
+    if (!p.waitForFinished(60000)) return -1;
+    if (err) *err = p.readAllStandardError();
+    return p.exitCode();
+}
+
+QImage Rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
+
+// The picture the GIF shows after its last frame: every frame's rectangle laid over the ones
+// before, as a viewer does, in colours.
+QImage LastGifFrame(GifFileType* gif) {
+    QImage canvas(gif->SWidth, gif->SHeight, QImage::Format_RGB32);
+    const ColorMapObject* map = gif->SColorMap;
+    for (int f = 0; f < gif->ImageCount; ++f) {
+        const SavedImage& image = gif->SavedImages[f];
+        const GifImageDesc& d = image.ImageDesc;
+        for (int y = 0; y < d.Height; ++y)
+            for (int x = 0; x < d.Width; ++x) {
+                const GifColorType c = map->Colors[image.RasterBits[y * d.Width + x]];
+                canvas.setPixel(d.Left + x, d.Top + y, qRgb(c.Red, c.Green, c.Blue));
+            }
+    }
+    return canvas;
+}
+
+// The value a lattice pixel stands for, as a fraction of the colour scale's range.
+std::optional<double> FractionOf(QRgb pixel) {
+    for (int k = -trace::kColourSteps; k <= trace::kColourSteps; ++k)
+        if (trace::LatticeColour(double(k) / trace::kColourSteps) == (pixel | 0xff000000u))
+            return double(k) / trace::kColourSteps;
+    return std::nullopt;
+}
+
+QRgb LatticePixel(const QImage& lattice, int point, int tick) {
+    return lattice.pixel(trace::kLatticeLeft + point, trace::kLatticeTop + tick);
+}
+
+}  // namespace
+
+class TracePictures : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QString File(const char* name) const { return dir_.filePath(name); }
+
+  private slots:
+    // The tool's plot and the window's, after the same ticks of the same circuit, pixel for
+    // pixel: both traces on an open end, the envelope of a pulse train on a cascade into a
+    // capacitor, and the current alone zoomed in.
+    void plotIsPicture1() {
+        const struct {
+            const char* name;
+            QStringList arguments;
+            int ticks;
+            std::function<void(Window&)> setUp, afterStart;
+        } rows[] = {
+            {"open end",
+             {"--load-resistance", "1e10", "--show", "both"},
+             250,
+             [](Window& w) {
+                 w->Model().LoadResistance = 1e10;
+                 w->chkCurrent->setChecked(true);
+             },
+             [](Window&) {}},
+            {"envelope",
+             {"--source", "Pulse Train", "--cascade", "--zo2", "100", "--load", "Capacitor",
+              "--envelope"},
+             300,
+             [](Window& w) {
+                 w->Model().SourceType = "Pulse Train";
+                 w->Model().Zo2 = 100;
+                 w->Model().LoadType = "Capacitor";
+                 Activate(*w, "mnuCascadedLine|chkEnvelope");
+             },
+             [](Window&) {}},
+            {"zoomed current",
+             {"--source", "Sine", "--show", "current", "--zoom", "2"},
+             120,
+             [](Window& w) {
+                 w->Model().SourceType = "Sine";
+                 w->chkVoltage->setChecked(false);
+                 w->chkCurrent->setChecked(true);
+             },
+             [](Window& w) { Click(w->cmdZoomIn); }},
+        };
+        for (const auto& r : rows) {
+            const QString png = File("plot.png");
+            QCOMPARE(
+                Trace(r.arguments + QStringList{"--ticks", QString::number(r.ticks), "--png", png}),
+                0);
+            Window w;
+            r.setUp(w);
+            FreeRun(*w, 0);
+            r.afterStart(w);
+            for (int t = 0; t < r.ticks; ++t) w->Timer1_Timer();
+            const QImage window = Rgb(w->Picture1->Composed());
+            const QImage tool = Rgb(QImage(png));
+            QCOMPARE(window.size(), display::DesignedPlotSize());
+            QVERIFY2(tool.height() > window.height() + 20, r.name);  // the caption under it
+            QVERIFY2(tool.copy(QRect(QPoint(0, 0), window.size())) == window, r.name);
+        }
+    }
+
+    // Frame count, size, delay and looping, and the last frame's plot equal to the PNG's.
+    void gifReadsBack() {
+        const struct {
+            QStringList arguments;
+            int frames, delay;
+        } rows[] = {
+            {{"--ticks", "400"}, 200, 4},  // every 2nd tick, 200 / 5 ms
+            {{"--ticks", "50", "--every", "7", "--speed", "3"}, 8, 7},
+            {{"--ticks", "0", "--speed", "10"}, 1, 2},
+        };
+        for (const auto& r : rows) {
+            const QString gifName = File("run.gif"), pngName = File("run.png");
+            QCOMPARE(
+                Trace(r.arguments + QStringList{"--source", "Pulse", "--show", "both", "--scale",
+                                                "2", "--gif", gifName, "--png", pngName}),
+                0);
+            int error = 0;
+            GifFileType* gif = DGifOpenFileName(gifName.toLocal8Bit().constData(), &error);
+            QVERIFY(gif);
+            QCOMPARE(DGifSlurp(gif), GIF_OK);
+            const QImage png = Rgb(QImage(pngName));
+            QCOMPARE(gif->ImageCount, r.frames);
+            QCOMPARE(gif->SWidth, 2 * display::DesignedPlotSize().width());
+            QCOMPARE(gif->SWidth, png.width());
+            bool loops = false;
+            const SavedImage& first = gif->SavedImages[0];
+            for (int b = 0; b + 1 < first.ExtensionBlockCount; ++b) {
+                const ExtensionBlock& e = first.ExtensionBlocks[b];
+                const ExtensionBlock& next = first.ExtensionBlocks[b + 1];
+                loops = loops || (e.Function == APPLICATION_EXT_FUNC_CODE &&
+                                  QByteArray(reinterpret_cast<char*>(e.Bytes), e.ByteCount) ==
+                                      "NETSCAPE2.0" &&
+                                  QByteArray(reinterpret_cast<char*>(next.Bytes), next.ByteCount) ==
+                                      QByteArray("\x01\x00\x00", 3));
+            }
+            QVERIFY(loops);
+            for (int f = 0; f < gif->ImageCount; ++f) {
+                GraphicsControlBlock control;
+                QCOMPARE(DGifSavedExtensionToGCB(gif, f, &control), GIF_OK);
+                QCOMPARE(control.DelayTime, r.delay);
+            }
+            const QRect plot(QPoint(0, 0), display::DesignedPlotSize() * 2);
+            QVERIFY(LastGifFrame(gif).copy(plot) == png.copy(plot));
+            DGifCloseFile(gif, &error);
+        }
+    }
+
+    // A matched DC step: the front is the boundary between colour and white, one point a tick.
+    // An open end: the doubled step comes back from the load, one point a tick. Colours read
+    // back to the engine's voltage within one colour step.
+    void latticeShowsTheFronts() {
+        const QString name = File("lattice.png");
+        QCOMPARE(Trace({"--ticks", "150", "--lattice", name}), 0);
+        const QImage matched = Rgb(QImage(name));
+        const QRgb white = qRgb(255, 255, 255);
+        for (int tick = 1; tick <= 150; ++tick) {
+            int boundary = 0;
+            while (boundary <= 200 && LatticePixel(matched, boundary, tick) != white) ++boundary;
+            QVERIFY2(std::abs(boundary - tick) <= 1, qPrintable(QString::number(tick)));
+        }
+
+        QCOMPARE(Trace({"--ticks", "400", "--load-resistance", "1e10", "--lattice", name}), 0);
+        const QImage open = Rgb(QImage(name));
+        sim::Model m = sim::StartValues();
+        m.LoadResistance = 1e10;
+        sim::PrepareRun(m, false);
+        sim::ResetLine(m);
+        std::vector<std::array<double, sim::kPoints>> volts{{}};
+        double range = 0;
+        for (int t = 1; t <= 400; ++t) {
+            sim::Tick(m);
+            volts.emplace_back();
+            for (int i = 0; i <= 200; ++i) {
+                volts[t][i] = m.LineVoltage[0][i];
+                range = std::max(range, std::abs(volts[t][i]));
+            }
+        }
+        for (int tick = 210; tick <= 390; tick += 15) {
+            // Left of the returning front 0.5 V, right of it 1 V.
+            int front = 200;
+            while (front > 0 && *FractionOf(LatticePixel(open, front - 1, tick)) > 0.75) --front;
+            QVERIFY2(std::abs(front - (400 - tick)) <= 1, qPrintable(QString::number(tick)));
+            for (int point : {0, 37, 100, 163, 200}) {
+                const auto fraction = FractionOf(LatticePixel(open, point, tick));
+                QVERIFY(fraction);
+                QVERIFY(std::abs(*fraction * range - volts[tick][point]) <=
+                        range / trace::kColourSteps);
+            }
+        }
+    }
+
+    // A file that cannot be written: one line naming the option, status 2, no CSV, and nothing
+    // left behind, neither the file nor a temporary one.
+    void unwritableFiles() {
+        const QString missing = File("no/such/folder/plot.png");
+        const struct {
+            QStringList arguments;
+            const char* message;
+        } rows[] = {
+            {{"--png", missing}, "corvane-trace: --png: cannot write "},
+            {{"--lattice", File("lattice-ok.png"), "--gif", missing},
+             "corvane-trace: --gif: cannot write "},
+            {{"--lattice", dir_.path()}, "corvane-trace: --lattice: cannot write "},
+        };
+        for (const auto& r : rows) {
+            const QStringList before =
+                QDir(dir_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+            QByteArray err;
+            QCOMPARE(Trace(r.arguments + QStringList{"--probe", "0"}, &err), 2);
+            QVERIFY2(err.startsWith(r.message), err.constData());
+            QCOMPARE(err.count('\n'), 1);
+            QCOMPARE(QDir(dir_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), before);
+        }
+    }
+};
+
+QTEST_MAIN(TracePictures)
+#include "test_pictures.moc"
