@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <variant>
+#include <vector>
 
 #include "csv_writer.h"
 #include "netlist.h"
@@ -52,6 +54,8 @@ int Run(trace::TraceRun& run) {
         csv.Text("tick,time_ns,point,voltage_V,current_mA");
         csv.EndRow();
     }
+    trace::CsvWriter::Memo timeMemo;
+    std::vector<std::pair<trace::CsvWriter::Memo, trace::CsvWriter::Memo>> memos(run.probes.size());
     for (std::int64_t t = 1; t <= run.ticks; ++t) {
         if (pictures) {
             pictures->Tick(m);
@@ -60,12 +64,13 @@ int Run(trace::TraceRun& run) {
             sim::Tick(m);
         }
         const double ns = 1000 * m.PointDuration * t;
-        for (int p : run.probes) {
+        for (std::size_t k = 0; k < run.probes.size(); ++k) {
+            const int p = run.probes[k];
             csv.Whole(t);
-            csv.Number(ns);
+            csv.Number(ns, timeMemo);
             csv.Whole(p);
-            csv.Number(m.LineVoltage[0][p]);
-            csv.Number(Milliamperes(m, p));
+            csv.Number(m.LineVoltage[0][p], memos[k].first);
+            csv.Number(Milliamperes(m, p), memos[k].second);
             csv.EndRow();
         }
     }

@@ -2,53 +2,65 @@
 
 #include <bit>
 #include <charconv>
+#include <cstring>
+#include <iterator>
 
 namespace trace {
 
 namespace {
+// Written out when this full; the slack holds the longest row that can follow.
 constexpr std::size_t kBlock = 1 << 20;
-}
+constexpr std::size_t kSlack = 4096;
+}  // namespace
 
-void CsvWriter::Separate() {
-    if (rowStarted_) buffer_ += ',';
-    rowStarted_ = true;
-}
+CsvWriter::CsvWriter(std::FILE* out) : out_(out), buffer_(kBlock + kSlack), end_(buffer_.data()) {}
 
 void CsvWriter::Text(const char* text) {
     Separate();
-    buffer_ += text;
+    const std::size_t length = std::strlen(text);
+    if (end_ + length >= buffer_.data() + buffer_.size()) Flush();
+    if (length >= kBlock) {  // longer than a block: straight out
+        failed_ = failed_ || std::fwrite(text, 1, length, out_) != length;
+        return;
+    }
+    std::memcpy(end_, text, length);
+    end_ += length;
 }
 
 void CsvWriter::Whole(std::int64_t x) {
     Separate();
-    char digits[24];
-    buffer_.append(digits, std::to_chars(digits, std::end(digits), x).ptr);
+    end_ = std::to_chars(end_, end_ + 24, x).ptr;
 }
 
 void CsvWriter::Number(double x) {
     Separate();
     x += 0.0;  // turns -0 into 0: a quantity that is exactly zero reads "0" whatever its sign
+    end_ = std::to_chars(end_, end_ + 32, x).ptr;
+}
+
+void CsvWriter::Number(double x, Memo& memo) {
+    x += 0.0;
     const auto bits = std::bit_cast<std::uint64_t>(x);
-    Printed& slot = recent_[(bits * 0x9E3779B97F4A7C15u) >> 58];
-    if (slot.length == 0 || slot.bits != bits) {
-        slot.bits = bits;
-        slot.length = int(
-            std::to_chars(slot.text, std::end(slot.text), x, std::chars_format::general, 17).ptr -
-            slot.text);
+    if (memo.length == 0 || memo.bits != bits) {
+        memo.bits = bits;
+        memo.length = int(std::to_chars(memo.text, std::end(memo.text), x).ptr - memo.text);
     }
-    buffer_.append(slot.text, slot.length);
+    Separate();
+    std::memcpy(end_, memo.text, sizeof memo.text);  // a fixed size: one move, no length loop
+    end_ += memo.length;
 }
 
 void CsvWriter::EndRow() {
-    buffer_ += '\n';
+    *end_++ = '\n';
     rowStarted_ = false;
-    if (buffer_.size() >= kBlock) Flush();
+    if (std::size_t(end_ - buffer_.data()) >= kBlock) Flush();
 }
 
 bool CsvWriter::Flush() {
-    const bool written = std::fwrite(buffer_.data(), 1, buffer_.size(), out_) == buffer_.size();
-    buffer_.clear();
-    return std::fflush(out_) == 0 && written;
+    const std::size_t size = std::size_t(end_ - buffer_.data());
+    failed_ = failed_ || std::fwrite(buffer_.data(), 1, size, out_) != size;
+    end_ = buffer_.data();
+    return std::fflush(out_) == 0 && !failed_;
 }
 
 }  // namespace trace

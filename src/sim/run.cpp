@@ -21,6 +21,8 @@ double StepFactor(const Model& m) {
     // number. A nan constant (never produced by the run start) is also read as total loss.
     const double loss = m.AttenuationConstant * m.StepTime;
     if (!(loss < std::numeric_limits<double>::infinity())) return 0;
+    // exp(-0) is exactly 1; a lossless line, the common case, skips the call at every tick.
+    if (loss == 0) return 1;
     return std::exp(-loss);
 }
 
