@@ -6,23 +6,16 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
-#include <utility>
 #include <variant>
-#include <vector>
 
 #include "csv_writer.h"
 #include "netlist.h"
 #include "pictures.h"
+#include "probe_writer.h"
 #include "sim/engine.h"
 #include "trace_options.h"
 
 namespace {
-
-// Currents are stored as reference impedance × amperes; Zo is the reference after the run
-// start (Zo1 for a cascade).
-double Milliamperes(const sim::Model& m, int point) {
-    return 1000 * m.LineCurrent[0][point] / m.Zo;
-}
 
 void PrintLine(const sim::Model& m, trace::CsvWriter& csv) {
     csv.Text("point,distance_m,voltage_V,current_mA");
@@ -31,9 +24,16 @@ void PrintLine(const sim::Model& m, trace::CsvWriter& csv) {
         csv.Whole(i);
         csv.Number(m.LineLength * i / 200);
         csv.Number(m.LineVoltage[0][i]);
-        csv.Number(Milliamperes(m, i));
+        csv.Number(trace::Milliamperes(m, i));
         csv.EndRow();
     }
+}
+
+// One tick, drawn when there are pictures to paint.
+void Step(sim::Model& m, std::int64_t tick, std::optional<trace::Pictures>& pictures) {
+    if (!pictures) return sim::Tick(m);
+    pictures->Tick(m);
+    pictures->Record(tick, m);
 }
 
 int Run(trace::TraceRun& run) {
@@ -49,33 +49,21 @@ int Run(trace::TraceRun& run) {
         }
         pictures->Record(0, m);
     }
-    trace::CsvWriter csv(stdout);
-    if (!run.probes.empty()) {
-        csv.Text("tick,time_ns,point,voltage_V,current_mA");
-        csv.EndRow();
-    }
-    trace::CsvWriter::Memo timeMemo;
-    std::vector<std::pair<trace::CsvWriter::Memo, trace::CsvWriter::Memo>> memos(run.probes.size());
-    for (std::int64_t t = 1; t <= run.ticks; ++t) {
-        if (pictures) {
-            pictures->Tick(m);
-            pictures->Record(t, m);
-        } else {
-            sim::Tick(m);
+    bool written = true;
+    if (run.probes.empty()) {
+        for (std::int64_t t = 1; t <= run.ticks; ++t) Step(m, t, pictures);
+        trace::CsvWriter csv(stdout);
+        PrintLine(m, csv);
+        written = csv.Flush();
+    } else {
+        trace::ProbeWriter rows(stdout, run.probes);
+        for (std::int64_t t = 1; t <= run.ticks; ++t) {
+            Step(m, t, pictures);
+            rows.Add(t, m);
         }
-        const double ns = 1000 * m.PointDuration * t;
-        for (std::size_t k = 0; k < run.probes.size(); ++k) {
-            const int p = run.probes[k];
-            csv.Whole(t);
-            csv.Number(ns, timeMemo);
-            csv.Whole(p);
-            csv.Number(m.LineVoltage[0][p], memos[k].first);
-            csv.Number(Milliamperes(m, p), memos[k].second);
-            csv.EndRow();
-        }
+        written = rows.Finish();
     }
-    if (run.probes.empty()) PrintLine(m, csv);
-    if (!csv.Flush()) {
+    if (!written) {
         std::fputs("corvane-trace: the output could not be written\n", stderr);
         return 1;
     }

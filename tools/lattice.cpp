@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "entry/format_value.h"
+#include "probe_writer.h"
 
 namespace trace {
 

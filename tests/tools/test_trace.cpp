@@ -80,6 +80,25 @@ class TraceTool : public QObject {
         QCOMPARE(Fields(probes.out), expected);
     }
 
+    // A run longer than the blocks the rows are written in: every row, in order, to the bit.
+    void longProbeRun() {
+        const Result r =
+            Trace({"--load", "Capacitor", "--ticks", "9001", "--probe", "200", "--probe", "0"});
+        sim::Model m = sim::StartValues();
+        m.LoadType = "Capacitor";
+        sim::PrepareRun(m, false);
+        sim::ResetLine(m);
+        QList<double> expected;
+        for (int t = 1; t <= 9001; ++t) {
+            sim::Tick(m);
+            for (int p : {200, 0})
+                expected << t << 1000 * m.PointDuration * t << p << m.LineVoltage[0][p]
+                         << 1000 * m.LineCurrent[0][p] / m.Zo;
+        }
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(Fields(r.out), expected);
+    }
+
     // One line on stderr naming option, value and limit, status 2, nothing on stdout; and
     // --netlist refuses the same way.
     void refusals() {
