@@ -45,12 +45,16 @@ void PlotRun::Tick(sim::Model& m) {
     sim::CountTick(m);
 }
 
-QImage PlotRun::Frame(const sim::Model& m, bool elapsed) const {
+std::string PlotRun::Caption(const sim::Model& m, bool elapsed) const {
     const display::StatusInputs in =
         display::StatusInputsOf(m, scale_, request_.voltage, request_.current);
     std::string text = circuit_ + ". " + OneLine(display::TickMarksText(in));
     if (elapsed) text += ". " + OneLine(display::ElapsedTimeText(in));
+    return text;
+}
 
+QImage PlotRun::Frame(const sim::Model& m, bool elapsed) const {
+    const std::string text = Caption(m, elapsed);
     const int s = request_.scale;
     const QImage plot = Plot();
     const QFont font = CaptionFont(s);

@@ -26,6 +26,8 @@ class PlotRun {
     // The plot and, under it, the circuit and the tick-mark readout; with `elapsed` also the
     // elapsed time, for the frames of an animation.
     QImage Frame(const sim::Model& m, bool elapsed) const;
+    // The caption's text.
+    std::string Caption(const sim::Model& m, bool elapsed) const;
 
   private:
     const PictureRequest request_;

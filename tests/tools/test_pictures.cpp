@@ -9,8 +9,10 @@
 #include <functional>
 
 #include "../app/form_fixture.h"
+#include "circuit_text.h"
 #include "display/plot_area.h"
 #include "lattice.h"
+#include "plot_run.h"
 #include "sim/engine.h"
 
 using namespace apptest;
@@ -209,6 +211,68 @@ class TracePictures : public QObject {
                 QVERIFY(std::abs(*fraction * range - volts[tick][point]) <=
                         range / trace::kColourSteps);
             }
+        }
+    }
+
+    // At scale 2 every point and tick is a sharp block of 2 × 2 pixels of the scale-1 colour;
+    // a cascade's junction is marked down the middle, a single line has no mark; the current
+    // reads back in mA.
+    void latticeScaleJunctionAndCurrent() {
+        const QString one = File("one.png"), two = File("two.png"), current = File("mA.png");
+        const QStringList run{"--cascade", "--zo2", "100", "--source", "Pulse", "--ticks", "120"};
+        QCOMPARE(Trace(run + QStringList{"--lattice", one}), 0);
+        QCOMPARE(Trace(run + QStringList{"--lattice", two, "--scale", "2"}), 0);
+        const QImage a = Rgb(QImage(one)), b = Rgb(QImage(two));
+        QCOMPARE(b.size(), a.size() * 2);
+        for (int tick = 21; tick < 120; tick += 3)          // below the word "junction"
+            for (int point = 7; point < 200; point += 7) {  // inside the frame
+                const QPoint p(trace::kLatticeLeft + point, trace::kLatticeTop + tick);
+                for (QPoint d : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
+                    QCOMPARE(b.pixel(p * 2 + d), a.pixel(p));
+            }
+        int dashes = 0;
+        for (int tick = 0; tick <= 120; ++tick)
+            dashes += LatticePixel(a, sim::kJunction, tick) == qRgb(0, 0, 0);
+        QVERIFY(dashes > 30 && dashes < 100);
+
+        QCOMPARE(Trace({"--source", "Pulse", "--ticks", "120", "--lattice", current, "--quantity",
+                        "current"}),
+                 0);
+        const QImage mA = Rgb(QImage(current));
+        for (int tick = 0; tick <= 120; ++tick)
+            QVERIFY(LatticePixel(mA, sim::kJunction, tick) != qRgb(0, 0, 0));
+        // A pulse of 1 V behind 50 ohm into 50 ohm: 10 mA at its top, the top of the scale.
+        QCOMPARE(*FractionOf(LatticePixel(mA, 100, 100 + 15)), 1.0);
+        QCOMPARE(*FractionOf(LatticePixel(mA, 100, 100 + 5)), 0.0);
+    }
+
+    // The caption names the circuit as a user set it up.
+    void captions() {
+        const struct {
+            QStringList arguments;
+            const char* text;
+        } rows[] = {
+            {{}, "DC 1 V, R1 50 Ω; line 50 Ω, 9.6 m; load R2 50 Ω. Tick Mark= .5V or 10 mA"},
+            {{"--source", "Pulse Train", "--cascade", "--zo1", "75", "--zo2", "100", "--load",
+              "ParallelRC", "--zoom", "2"},
+             "Pulse Train 1 V, 10 points on, 10 off, R1 50 Ω; cascade 75 Ω / 100 Ω, 9.6 m; load "
+             "R2 50 Ω ∥ C 100 pF. Tick Mark= .25V or 3.33 mA"},
+            {{"--source", "Sine", "--frequency", "50", "--load", "Impedance", "--load-reactance",
+              "-30"},
+             "Sine 1 V at 50 MHz, R1 50 Ω; line 50 Ω, 9.6 m; load R2 50 Ω − j30 Ω. Tick Mark= "
+             ".5V or 10 mA"},
+        };
+        for (const auto& r : rows) {
+            trace::Request request =
+                trace::ParseArguments(QStringList{"corvane-trace", "--png", "p.png"} + r.arguments);
+            auto& run = std::get<trace::TraceRun>(request);
+            sim::Model m = run.model;
+            sim::PrepareRun(m, run.cascaded);
+            const trace::PlotRun plot(m, run.pictures, trace::CircuitText(run.model, run.cascaded));
+            QCOMPARE(QString::fromStdString(plot.Caption(m, false)), QString(r.text));
+            m.ElapsedTicks = 7;
+            QVERIFY(QString::fromStdString(plot.Caption(m, true))
+                        .endsWith("mA. Elapsed Time = 1.4 ns"));
         }
     }
 
