@@ -133,9 +133,11 @@ class Form1 : public QMainWindow {
     // tables of the entry library say what that element does.
     void EntryButton_Click();  // an entry button: the checked entry of its parameter
     void PresetItem_Click();   // a preset menu item, including the "Enter ..." items
-    void optParameter_Click();
-    void LoadOption_Click();  // one of the six load option buttons
-    void ModeItem_Click();    // Normal, Advanced, Single Line, Cascaded Line
+    // Connected to the option buttons' change of selection; `selected` is false for the button
+    // that lost it.
+    void optParameter_Click(bool selected);
+    void LoadOption_Click(bool selected);  // one of the six load option buttons
+    void ModeItem_Click();                 // Normal, Advanced, Single Line, Cascaded Line
     void RunEntryCommand(const QString& name);
     void ApplyPreset(const QString& item);
     void SelectLoadType(const QString& loadType);

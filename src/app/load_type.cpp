@@ -10,15 +10,18 @@
 
 namespace app {
 
+// Every change of selection runs the handler once, whatever made it: a click, the arrow keys
+// within the frame, or a screen reader's toggle. The button that loses the selection reports
+// the same change and is passed over.
 void Form1::WireLoadTypes() {
     for (const entry::LoadTypeRow& row : entry::LoadTypes()) {
         connect(qobject_cast<QRadioButton*>(Element(QString::fromLatin1(row.option))),
-                &QRadioButton::clicked, this, &Form1::LoadOption_Click);
+                &QRadioButton::toggled, this, &Form1::LoadOption_Click);
     }
 }
 
-void Form1::LoadOption_Click() {
-    if (!sender()) return;
+void Form1::LoadOption_Click(bool selected) {
+    if (!selected || !sender()) return;
     const entry::LoadTypeRow* row = entry::LoadTypeOfOption(sender()->objectName().toStdString());
     if (!row) return;
     model_.LoadType = std::string(row->keyword);

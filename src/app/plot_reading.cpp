@@ -21,11 +21,11 @@ void Form1::WirePlotReading() {
     connect(cmdZoomOut, &QPushButton::clicked, this, &Form1::cmdZoomOut_Click);
     connect(Picture1, &display::PlotArea::MousePressed, this, &Form1::Picture1_MouseDown);
     connect(Picture1, &display::PlotArea::MouseReleased, this, &Form1::Picture1_MouseUp);
-    // A user's click, not every change of the flag: the boxes clear or recolour the plot only
-    // when someone clicks them.
-    connect(chkVoltage, &QCheckBox::clicked, this, &Form1::chkTrace_Click);
-    connect(chkCurrent, &QCheckBox::clicked, this, &Form1::chkTrace_Click);
-    connect(chkEnvelope, &QCheckBox::clicked, this, &Form1::chkEnvelope_Click);
+    // Every change of a box, by the mouse, Space or a screen reader's toggle, runs its handler
+    // once; the program itself never sets these boxes after they are created.
+    connect(chkVoltage, &QCheckBox::toggled, this, &Form1::chkTrace_Click);
+    connect(chkCurrent, &QCheckBox::toggled, this, &Form1::chkTrace_Click);
+    connect(chkEnvelope, &QCheckBox::toggled, this, &Form1::chkEnvelope_Click);
 }
 
 void Form1::cmdZoomIn_Click() {

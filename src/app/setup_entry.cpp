@@ -27,7 +27,8 @@ void Form1::WireEntry() {
                 &Form1::PresetItem_Click);
     }
     for (int i = 0; i < kHeldOptions; ++i) {
-        connect(qobject_cast<QRadioButton*>(Element(HeldOption(i))), &QRadioButton::clicked, this,
+        // A change of selection however it comes (mouse, arrow keys, a screen reader), once.
+        connect(qobject_cast<QRadioButton*>(Element(HeldOption(i))), &QRadioButton::toggled, this,
                 &Form1::optParameter_Click);
     }
 }
@@ -52,8 +53,10 @@ void Form1::ApplyPreset(const QString& item) {
 }
 
 // Which button was clicked does not matter: the selection is already made, and the held
-// parameter is read back from it.
-void Form1::optParameter_Click() {
+// parameter is read back from it. The button that lost the selection reports it too; only the
+// newly selected one runs the handler, so one change runs it once.
+void Form1::optParameter_Click(bool selected) {
+    if (!selected) return;
     SetControlState(QStringLiteral("Enable"), QStringLiteral("Combo"));
     SetControlState(QStringLiteral("Disable"), QStringLiteral("FixedParameter"));
 }

@@ -1,5 +1,6 @@
 // Start-up of the main window, in its fixed order, and the value labels it fills.
 
+#include <QSignalBlocker>
 #include <QSlider>
 #include <array>
 
@@ -19,7 +20,11 @@ constexpr double kLargerPoints = 10;
 
 void Form1::Startup() {
     model_ = sim::StartValues();
-    SetFlag(QStringLiteral("optParameter(1)"), Flag::Checked, true);  // cycles per length held
+    {
+        // Cycles per length held. Start-up makes this choice, not a user: no handler runs.
+        const QSignalBlocker quiet(Element(QStringLiteral("optParameter(1)")));
+        SetFlag(QStringLiteral("optParameter(1)"), Flag::Checked, true);
+    }
     SetControlState(QStringLiteral("Disable"), QStringLiteral("Advanced"));
     show();  // the following steps draw into a visible window
     FillValueLabels();

@@ -96,18 +96,28 @@ void PlotArea::resizeEvent(QResizeEvent* event) {
 }
 
 // The plot pixel under the pointer: every screen pixel of an enlarged plot belongs to one.
-QPoint PlotArea::ToPlot(QPointF position) const {
-    return QPoint(int(std::floor(position.x() / scale_)), int(std::floor(position.y() / scale_))) -
-           QPoint(kBorder, kBorder);
+QPoint PlotArea::InnerPoint(QPointF widgetPoint) const {
+    const QPointF inner = widgetPoint / scale_ - QPointF(kBorder, kBorder);
+    return {int(std::floor(inner.x())), int(std::floor(inner.y()))};
 }
 
+bool PlotArea::OnPlot(QPoint inner) const {
+    return inner.x() >= 0 && inner.y() >= 0 && inner.x() < InnerWidth() &&
+           inner.y() < InnerHeight();
+}
+
+// The sunken frame belongs to the widget but is no part of the plot: a press on it is no press
+// on the plot, so the meter never reads a distance outside the line. (Clamping it to the inner
+// edge would report a place the user did not point at.) A release anywhere still counts, as the
+// release that ends a press begun on the plot.
 void PlotArea::mousePressEvent(QMouseEvent* event) {
-    const QPoint p = ToPlot(event->position());
+    const QPoint p = InnerPoint(event->position());
+    if (!OnPlot(p)) return;
     emit MousePressed(event->button(), event->modifiers(), p.x(), p.y());
 }
 
 void PlotArea::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint p = ToPlot(event->position());
+    const QPoint p = InnerPoint(event->position());
     emit MouseReleased(event->button(), event->modifiers(), p.x(), p.y());
 }
 

@@ -54,7 +54,8 @@ class PlotArea : public QWidget {
     QImage Composed() const;
 
   signals:
-    // Positions are pixels of the inner area, as the plot's own coordinates.
+    // Positions are pixels of the inner area, as the plot's own coordinates. A press on the
+    // frame around it is not reported.
     void MousePressed(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void MouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
 
@@ -65,12 +66,12 @@ class PlotArea : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    // A widget position in the plot's own coordinates, and whether it lies inside the frame.
+    QPoint InnerPoint(QPointF widgetPoint) const;
+    bool OnPlot(QPoint inner) const;
     // A hidden widget gets its resize event only when shown; the surface follows the size
     // whenever it is used.
     void EnsureSurfaceSize() const;
-
-    // From the widget's pixels to the plot's coordinates, for the mouse.
-    QPoint ToPlot(QPointF position) const;
 
     double scale_ = 1;
     mutable PlotPicture picture_;

@@ -46,8 +46,10 @@ void LoadBoundary(Model& m);
 // Called after every point of a tick; the window processes pending events there.
 // It may change parameters; the tick stays well defined: the loop keeps its own counter, e is
 // fixed for the tick, every other quantity is read afresh at the next point. A hook that
-// restarts the run (PrepareRun, ResetLine) lets this tick finish on the reset level 0; the
-// points already computed before the restart still reach level 1 and are shifted in.
+// restarts the run (PrepareRun, ResetLine) lets this tick finish on the reset level 0, and
+// level 1 then holds a mixture of the old run and the new one. Whether that is shifted in is
+// the caller's choice: the window drops such a tick (no ShiftLine, no CountTick), so the new
+// run's first tick starts from the line at rest.
 using PointHook = std::function<void()>;
 
 // Source value, then the 201 points from the source end to the load end into level 1.

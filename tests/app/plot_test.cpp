@@ -37,7 +37,14 @@ const std::tuple<bool, bool, Qt::MouseButton, QPoint, QString> kReadings[] = {
     {true, false, Qt::RightButton, {0, 0}, ""},
     {true, false, Qt::MiddleButton, {0, 0}, ""},
     {false, false, Qt::LeftButton, {0, 0}, ""},  // before any run: no scale to read against
+    // The last column reads inside the line; the frame around the plot is no part of it.
+    {true, false, Qt::LeftButton, {388, 220}, "Voltage =\r\n-1.98V\r\n Distance = 9.58 m"},
+    {true, false, Qt::LeftButton, {-1, -1}, ""},  // (-2, -2) would be QTest's centre
+    {true, false, Qt::LeftButton, {-1, 100}, ""},
+    {true, false, Qt::LeftButton, {389, 100}, ""},
+    {true, false, Qt::LeftButton, {390, 222}, ""},
 };
+bool OnFrame(QPoint at) { return at.x() < 0 || at.y() < 0 || at.x() >= 389 || at.y() >= 221; }
 
 }  // namespace
 
@@ -107,7 +114,7 @@ class PlotTest : public QObject {
         const QString before = w->lblDisplay->text();
         const int border = display::PlotArea::kBorder;
         QTest::mousePress(w->Picture1, button, {}, at + QPoint(border, border));
-        const bool reads = button == Qt::LeftButton;
+        const bool reads = button == Qt::LeftButton && !OnFrame(at);
         QCOMPARE(w->lblDisplay->text(), reading.isEmpty() ? before : reading);
         QCOMPARE(w->Picture1->cursor().shape(), reads ? Qt::CrossCursor : Qt::ArrowCursor);
         QCOMPARE(w->Model().StepMode, reads);

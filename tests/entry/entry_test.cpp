@@ -77,6 +77,7 @@ class EntryTest : public QObject {
     // nothing) or refused with one of four messages, the sign checked before the range, both
     // limits inclusive in single precision. The limits that the trace tool checks agree.
     void enterParameter() {
+        const std::string kHugeWithSmallExponent = "1" + std::string(400, '0') + "e-10";
         const struct {
             bool nonNegative;
             float min, max;
@@ -101,6 +102,12 @@ class EntryTest : public QObject {
             {true, 1, 1e10, "0x10", "Invalid Entry"},
             {true, 1, 1e10, "2,5", "Invalid Entry"},
             {true, 1, 1e10, "1e400", "Invalid Entry"},
+            // Out of range, decided by the size the whole text denotes (found by fuzzing).
+            {true, 1, 1e10, kHugeWithSmallExponent.c_str(), "Invalid Entry"},
+            {true, 0, 1e10, "0.000001e-400", ""},
+            {true, 1, 1e10, "0.0000000001e330", "Invalid Entry"},
+            {true, 1, 1e10, "1e-99999999999999999999999", "Below Minimum "},
+            {true, 1, 1e10, "1e+99999999999999999999999", "Invalid Entry"},
         };
         const std::string crlf = "\r\n", typedAs = "  was entered.";
         for (const auto& r : rows) {

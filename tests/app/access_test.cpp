@@ -1,0 +1,175 @@
+// Every way of working an element does what a mouse click does: a screen reader's actions
+// through Qt's accessibility interface (press, toggle, the slider's value) and the keyboard's
+// Space. Two windows are brought to the same point; one is clicked, the other driven the other
+// way, and everything a user can see must agree.
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAccessibleValueInterface>
+
+#include "display/plot_area.h"
+#include "form_fixture.h"
+
+using namespace apptest;
+
+namespace {
+
+enum class Way { Accessible, Space };
+
+// What the user did first, then the element worked.
+struct Use {
+    const char *before, *element;
+};
+const Use kUses[] = {
+    // Load options: type, buttons, menu and symbol all follow.
+    {"", "optCapacitor"},
+    {"optInductor", "optParallelRC"},
+    {"", "optImpedance"},
+    {"optSeriesRL", "optResistor"},
+    // The held parameter, in Advanced mode.
+    {"mnuAdvanced", "optParameter(0)"},
+    {"mnuAdvanced", "optParameter(2)"},
+    // Check boxes on a plot that shows a step, halted and running.
+    {"halt", "chkVoltage"},
+    {"halt", "chkCurrent"},
+    {"halt", "chkEnvelope"},
+    {"halt|chkEnvelope", "chkEnvelope"},
+    {"", "chkMeter"},
+    // Buttons: run control, zoom, an entry with its dialog.
+    {"", "cmdSimulate"},
+    {"halt", "cmdStep"},
+    {"halt", "cmdContinue"},
+    {"halt", "cmdStop"},
+    {"halt", "cmdZoomIn"},
+    {"", "cmdR1"},
+    // Menu items, including those with check marks.
+    {"", "mnuAdvanced"},
+    {"mnuAdvanced", "mnuNormal"},
+    {"", "mnuCascadedLine"},
+    {"", "mnuSine"},
+    {"", "mnu3volts"},
+    {"mnuAdvanced", "mnu2Cycles"},
+};
+
+// Everything a user can see of the window, as text: flags, captions, the plot's and the
+// window's drawing, the run state and what the dialogs were asked.
+QStringList Seen(Window& w) {
+    QStringList seen = Flags(*w).values();
+    seen.sort();
+    for (QLabel* label : w->findChildren<QLabel*>())
+        seen << label->objectName() + '=' + label->text();
+    seen << "load=" + QString::fromStdString(w->Model().LoadType)
+         << "source=" + QString::fromStdString(w->Model().SourceType)
+         << QString("timer=%1 step=%2 ticks=%3 zoom=%4 interval=%5")
+                .arg(w->Timer1->isActive())
+                .arg(w->Model().StepMode)
+                .arg(w->Model().ElapsedTicks)
+                .arg(w->ZoomFactor)
+                .arg(w->Timer1->interval())
+         << "plot=" + QString::number(qHashBits(w->Picture1->Surface().constBits(),
+                                                w->Picture1->Surface().sizeInBytes()))
+         << "surface=" +
+                QString::number(qHashBits(w->Surface().constBits(), w->Surface().sizeInBytes()))
+         << "dialogs=" + w.dialogs->titles.join('|');
+    return seen;
+}
+
+QAccessibleInterface* AccessibleOf(app::Form1& f, const QString& name) {
+    if (QAction* action = f.MenuItem(name)) {
+        // A menu item is a child of its menu's interface.
+        for (QMenu* menu : f.findChildren<QMenu*>()) {
+            QAccessibleInterface* parent = QAccessible::queryAccessibleInterface(menu);
+            for (int i = 0; parent && i < parent->childCount(); ++i)
+                if (parent->child(i)->object() == action) return parent->child(i);
+        }
+        return nullptr;
+    }
+    return QAccessible::queryAccessibleInterface(f.Element(name));
+}
+
+// The screen reader's way: toggle what can be toggled, press the rest. A pressed button
+// answers after a short animation, so wait for its click.
+void WorkAccessibly(app::Form1& f, const QString& name) {
+    QAccessibleInterface* iface = AccessibleOf(f, name);
+    QVERIFY2(iface && iface->actionInterface(), qPrintable(name));
+    QAccessibleActionInterface* actions = iface->actionInterface();
+    const QStringList offered = actions->actionNames();
+    auto* button = qobject_cast<QAbstractButton*>(f.Element(name));
+    if (button && button->isCheckable()) {
+        QVERIFY2(offered.contains(QAccessibleActionInterface::toggleAction()), qPrintable(name));
+        actions->doAction(QAccessibleActionInterface::toggleAction());
+    } else {
+        QVERIFY2(offered.contains(QAccessibleActionInterface::pressAction()), qPrintable(name));
+        std::unique_ptr<QSignalSpy> clicked;
+        if (button) clicked = std::make_unique<QSignalSpy>(button, &QAbstractButton::clicked);
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        if (clicked) QVERIFY(clicked->count() == 1 || clicked->wait(2000));
+    }
+}
+
+}  // namespace
+
+class AccessTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void sameAsAClick_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("way");
+        for (size_t i = 0; i < std::size(kUses); ++i) {
+            QTest::addRow("%s accessible", kUses[i].element) << int(i) << int(Way::Accessible);
+            if (!QString(kUses[i].element).startsWith("mnu"))
+                QTest::addRow("%s space", kUses[i].element) << int(i) << int(Way::Space);
+        }
+    }
+    void sameAsAClick() {
+        QFETCH(int, row);
+        QFETCH(int, way);
+        const auto [before, element] = kUses[row];
+        Window clicked;
+        clicked.dialogs->answers = {"75"};
+        Activate(*clicked, before);
+        const QStringList start = Seen(clicked);
+        Activate(*clicked, element);
+        const QStringList expected = Seen(clicked);
+        QVERIFY2(expected != start, "the click itself changes something");
+
+        Window other;
+        other.dialogs->answers = {"75"};
+        Activate(*other, before);
+        if (Way(way) == Way::Accessible) {
+            WorkAccessibly(*other, element);
+        } else {
+            QTest::keyClick(other->Element(element), Qt::Key_Space);
+        }
+        QCOMPARE(Seen(other), expected);
+    }
+
+    // Toggling the selected option button cannot take the selection away: nothing changes.
+    void toggleOfTheSelectedOption() {
+        for (const char* name : {"optResistor", "optParameter(1)"}) {
+            Window w;
+            Activate(*w, "mnuAdvanced");
+            const QStringList start = Seen(w);
+            WorkAccessibly(*w, name);
+            QCOMPARE(Seen(w), start);
+        }
+    }
+
+    // The slider's value set by a screen reader paces the timer as a key press does.
+    void sliderValue() {
+        for (int value : {1, 4, 10}) {
+            Window w;
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w->sldSpeedControl);
+            QVERIFY(iface && iface->valueInterface());
+            QCOMPARE(iface->valueInterface()->currentValue().toInt(), 5);
+            iface->valueInterface()->setCurrentValue(value);
+            QCOMPARE(w->Timer1->interval(), app::Form1::IntervalFor(value));
+        }
+        Window keys;
+        QTest::keyClick(keys->sldSpeedControl, Qt::Key_Left);
+        QCOMPARE(keys->Timer1->interval(), app::Form1::IntervalFor(4));
+    }
+};
+
+QTEST_MAIN(AccessTest)
+#include "access_test.moc"
