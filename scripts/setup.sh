@@ -9,6 +9,8 @@ packages=(
   xvfb xauth imagemagick fonts-liberation                        # the window on a virtual screen
   ngspice gnuplot-nox                                            # validation and its figure
   libgif-dev                                                     # corvane-trace --gif
+  desktop-file-utils appstream man-db bash-completion            # the installed tree's checks
+  lintian dpkg-dev fakeroot file                                 # scripts/package.sh
   clang libfuzzer-14-dev libclang-rt-14-dev                      # ./test.sh --sanitize, fuzz/
 )
 missing=()

@@ -3,11 +3,11 @@
 #include <QApplication>
 
 #include "app/form1.h"
+#include "app/identity.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Corvane"));
-    QApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
+    app::SetApplicationIdentity();
     app::Form1 form1;
     return application.exec();
 }

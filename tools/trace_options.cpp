@@ -281,7 +281,10 @@ Request ParseUnescaped(const QStringList& arguments) {
     AddOptions(parser);
     if (!parser.parse(arguments))
         return Refusal{"corvane-trace: " + parser.errorText().toStdString()};
-    if (parser.isSet("help")) return ShowText{parser.helpText().toStdString()};
+    // The parser runs before any application exists, so it cannot know the program's name.
+    if (parser.isSet("help"))
+        return ShowText{
+            parser.helpText().replace("<executable_name>", "corvane-trace").toStdString()};
     if (parser.isSet("version")) return ShowText{"corvane-trace " CORVANE_VERSION "\n"};
 
     TraceRun run;

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "app/form1.h"
+#include "app/identity.h"
 
 namespace {
 
@@ -161,6 +162,29 @@ class HelpTest : public QObject {
         QTest::mouseClick(form.cmdCancel, Qt::LeftButton);
         QVERIFY(!form.Timer1->isActive());
         QVERIFY(Windows("frmHelp").isEmpty() && Windows("frmAbout").isEmpty());
+    }
+    // The task bar finds the icon through the desktop entry named by the desktop file name, and
+    // groups the windows by their class, which on X11 is the application's name.
+    void everyWindowCarriesTheProgramsIdentity() {
+        app::SetApplicationIdentity();
+        app::Form1 form;
+        form.MenuItem("mnuHelpText")->trigger();
+        form.MenuItem("mnuAboutCorvane")->trigger();
+        const QString id = QString::fromLatin1(app::kApplicationId);
+        QCOMPARE(QGuiApplication::desktopFileName(), id);
+        const QList<QSize> sizes{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+        for (QWidget* window : {static_cast<QWidget*>(&form), Windows("frmHelp").value(0),
+                                Windows("frmAbout").value(0)}) {
+            QVERIFY(window != nullptr);
+            QCOMPARE(window->windowIcon().availableSizes(), sizes);
+            QCOMPARE(window->windowIcon().pixmap(16).size(), QSize(16, 16));
+        }
+        QFile entry(QStringLiteral(CORVANE_SOURCE_DIR "/data/%1.desktop").arg(id));
+        QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QStringList lines = QString::fromUtf8(entry.readAll()).split('\n');
+        QVERIFY(lines.contains("Icon=" + id));
+        QVERIFY(lines.contains("StartupWMClass=" + QApplication::applicationName()));
+        QTest::mouseClick(form.cmdCancel, Qt::LeftButton);
     }
 };
 

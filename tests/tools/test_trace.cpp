@@ -146,6 +146,7 @@ class TraceTool : public QObject {
     void helpAndVersion() {
         const Result help = Trace({"--help"}), version = Trace({"--version"});
         QCOMPARE(help.exitCode, 0);
+        QVERIFY2(help.out.startsWith("Usage: corvane-trace [options]\n"), help.out.left(60));
         for (const char* option :
              {"--source", "--load-reactance", "--cascade", "--probe", "--netlist", "--version",
               "--png", "--gif", "--lattice", "--show", "--zoom", "--envelope", "--scale", "--every",

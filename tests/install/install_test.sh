@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch folder as a package would, and checks what a distribution
+# and a desktop read there: the file list, the desktop entry, the metainfo, the manual pages,
+# the completion, and that the installed corvane-trace is the built one.
+# Usage: install_test.sh BUILD_FOLDER SOURCE_FOLDER
+set -euo pipefail
+build=$1 source=$2
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
+installed=$(cd "$root" && find . -type f -printf '%P\n' | LC_ALL=C sort)
+expected=$(LC_ALL=C sort "$source/tests/install/expected-files.txt")
+[ "$installed" = "$expected" ] ||
+  fail "installed files differ from the expected list:"$'\n'"$(diff <(echo "$expected") <(echo "$installed"))"
+
+share=$root/usr/share
+id=org.corvane.Corvane
+
+# Hints (such as two main categories, which the entry names on purpose) are not faults.
+if ! out=$(desktop-file-validate "$share/applications/$id.desktop" 2>&1) ||
+  grep -qE ': (error|warning): ' <<<"$out"; then
+  fail "desktop-file-validate: $out"
+fi
+if ! out=$(appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" 2>&1) ||
+  grep -qE '^[EW]: ' <<<"$out"; then
+  fail "appstreamcli validate: $out"
+fi
+
+# The installed tool against the built one, on a whole line and on probes of a reactive cascade.
+for args in "" "--load Capacitor --cascade --zo2 100 --ticks 400 --probe 0 --probe 100 --probe 200" \
+  "--source Sine --load Impedance --attenuation 10 --ticks 300" "--netlist --ticks 20"; do
+  # shellcheck disable=SC2086
+  cmp -s <("$build/tools/corvane-trace" $args) <("$root/usr/bin/corvane-trace" $args) ||
+    fail "installed corvane-trace differs from the built one for: $args"
+done
+"$root/usr/bin/corvane-trace" --version | grep -qx "corvane-trace [0-9.]*" ||
+  fail "installed corvane-trace --version"
+
+for page in corvane corvane-trace; do
+  file=$share/man/man1/$page.1.gz
+  gzip -t "$file" || fail "$page.1.gz is not gzip"
+  if ! warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$file" 2>&1 >/dev/null) ||
+    [ -n "$warnings" ]; then
+    fail "man $page: $warnings"
+  fi
+done
+
+# The completion against the tool's own --help: every long option, and the keywords of the
+# choices, so the two cannot drift apart.
+offers() {
+  bash -c '
+    source /usr/share/bash-completion/bash_completion
+    source "$1"; shift
+    COMP_WORDS=(corvane-trace "$@"); COMP_CWORD=$#
+    COMP_LINE="corvane-trace $*"; COMP_POINT=${#COMP_LINE}
+    _corvane_trace corvane-trace "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD-1]}"
+    printf "%s\n" "${COMPREPLY[@]}"' _ "$share/bash-completion/completions/corvane-trace" "$@" |
+    LC_ALL=C sort
+}
+help=$("$build/tools/corvane-trace" --help)
+options=$(grep -oE '^  (-[a-z], )?--[a-z0-9-]+' <<<"$help" | grep -oE -- '--[a-z0-9-]+' |
+  grep -vx -- --help-all | LC_ALL=C sort)
+[ "$(offers --)" = "$options" ] ||
+  fail "completion of -- differs from --help:"$'\n'"$(diff <(echo "$options") <(offers --))"
+keywords() {  # the quoted keywords of a choice in --help, a blank escaped as completion offers it
+  tr -s ' \n' ' ' <<<"$help" | grep -oE -- "--$1 <keyword> [^(]*" | grep -oE '"[^"]+"' |
+    tr -d '"' | sed 's/ /\\ /g' | LC_ALL=C sort
+}
+for choice in source load; do
+  [ "$(offers --$choice "")" = "$(keywords $choice)" ] ||
+    fail "completion of --$choice: $(offers --$choice "" | tr '\n' ' ')"
+done
+[ "$(offers --show "")" = "$(printf 'both\ncurrent\nvoltage')" ] || fail "completion of --show"
+[ "$(offers --load Par)" = "ParallelRC" ] || fail "completion of --load Par"
+
+[ "$failures" -eq 0 ] && echo "installed tree checked: $(wc -l <<<"$installed") files"
+exit "$failures"
