@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QResizeEvent>
 
 namespace app {
 
@@ -10,9 +11,26 @@ ClientArea::ClientArea(const QImage& surface, QWidget* parent)
     setObjectName(QStringLiteral("client"));
 }
 
-void ClientArea::paintEvent(QPaintEvent* event) {
+void ClientArea::SetScale(double s) {
+    scale_ = s;
+    update();
+}
+
+// The surface's pixel ratio is the scale times the screen's, so its pixels land one to one.
+void ClientArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(event->rect(), surface_, event->rect());
+    painter.scale(scale_, scale_);
+    painter.drawImage(QPointF(0, 0), surface_);
+}
+
+ClientHost::ClientHost(QSize designed, QWidget* parent) : QWidget(parent), designed_(designed) {
+    setObjectName(QStringLiteral("clientHost"));
+    setMinimumSize(designed);
+}
+
+void ClientHost::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    emit Resized(event->size());
 }
 
 }  // namespace app

@@ -101,9 +101,18 @@ class Form1 : public QMainWindow {
     display::TracePoints VoltagePoints{}, CurrentPoints{};
     display::PlotScale Scale() const;
 
-    // The window's own drawing surface (the load symbol), in pixels of the client area.
+    // The window's own drawing surface (the load symbol), in designed pixels of the client
+    // area; its pixel ratio is the layout scale times the screen's.
     QImage& Surface() { return surface_; }
     void SurfaceChanged();
+
+    // ---- the layout at any window size (form1_scale.cpp) ----
+    // The client area at the designed size, in pixels.
+    QSize DesignedClientSize() const;
+    // The factor the designed layout is shown at: 1 at the designed size.
+    double WindowScale() const { return scale_; }
+    // Every element, font, schematic piece and the plot at scale s.
+    void Relayout(double s);
 
     // ---- elements the code uses ----
     QWidget* client = nullptr;
@@ -175,6 +184,8 @@ class Form1 : public QMainWindow {
     void WirePlotReading();
     void WireHelp();
     void ShowZoom();
+    void FitToHost(QSize size);
+    QImage NewSurface(double s) const;
 
     sim::Model model_;
     std::unique_ptr<entry::Dialogs> dialogs_;
@@ -182,6 +193,8 @@ class Form1 : public QMainWindow {
     QHash<QString, QAction*> actions_;
     QHash<QString, QObject*> others_;  // Timer1
     QImage surface_;
+    QString shownLoad_;  // the load symbol on the surface, drawn again at a new scale
+    double scale_ = 1;
     bool tickRunning_ = false;
     std::uint64_t runStarts_ = 0;  // counts Simulate clicks; a tick notices a restart in it
     bool ending_ = false;

@@ -18,6 +18,7 @@
 #include "app/form1.h"
 #include "app/menu_table.h"
 #include "app/schematic.h"
+#include "app/window_scale.h"
 #include "display/plot_area.h"
 #include "display/twips.h"
 
@@ -46,8 +47,13 @@ QWidget* MakeWidget(const ElementRow& row, QWidget* parent) {
         case ElementKind::Button:
             return new QPushButton(caption, parent);
         case ElementKind::Label:
-        case ElementKind::ValueLabel:
-            return new QLabel(caption, parent);
+        case ElementKind::ValueLabel: {
+            // The text at the top left of its box, whatever the box's height, so that labels
+            // of one row read as one line.
+            auto* label = new QLabel(caption, parent);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            return label;
+        }
         case ElementKind::StatusLabel: {
             auto* label = new QLabel(caption, parent);
             label->setWordWrap(true);
@@ -81,27 +87,18 @@ QWidget* MakeWidget(const ElementRow& row, QWidget* parent) {
     return nullptr;
 }
 
-// The window's typeface is replaced by a wider one on most systems. An option button or check
-// box whose caption would be cut off grows to the right, as far as its container allows; its
-// place and height stay as designed.
-void WidenToCaption(QWidget* widget) {
-    const int needed = widget->sizeHint().width();
-    const QRect place = widget->geometry();
-    if (needed <= place.width()) return;
-    const int room = widget->parentWidget()->width() - place.left() - 2;
-    widget->resize(std::max(place.width(), std::min(needed, room)), place.height());
-}
-
 }  // namespace
 
 void Form1::BuildElements() {
-    client = new ClientArea(surface_, this);
-    setCentralWidget(client);
-    const QSize clientSize(display::TwipsToPixels(kClientWidthTwips, dpi_),
-                           display::TwipsToPixels(kClientHeightTwips, dpi_));
-    client->setFixedSize(clientSize);
-    surface_ = QImage(clientSize, QImage::Format_RGB32);
-    surface_.fill(palette().color(QPalette::Window));
+    const QSize clientSize = DesignedClientSize();
+    // The client area sits centred in a host that fills the window; the host's margins show
+    // the window's background when the window is larger than the scaled layout.
+    auto* host = new ClientHost(clientSize, this);
+    setCentralWidget(host);
+    client = new ClientArea(surface_, host);
+    client->setGeometry(QRect(QPoint(0, 0), clientSize));
+    connect(host, &ClientHost::Resized, this, &Form1::FitToHost);
+    surface_ = NewSurface(1);
 
     for (const ElementRow& row : ElementTable()) {
         const QString name = QString::fromLatin1(row.name);
@@ -116,7 +113,7 @@ void Form1::BuildElements() {
         QWidget* widget = MakeWidget(row, parent);
         widget->setObjectName(name);
         widget->setGeometry(display::TwipsToPixels(row.left, row.top, row.width, row.height, dpi_));
-        widget->setFont(FontOf(row));
+        SetDesignFont(widget, FontOf(row), 1);
         if (row.kind == ElementKind::Option || row.kind == ElementKind::CheckBox) {
             WidenToCaption(widget);
         }

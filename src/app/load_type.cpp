@@ -55,6 +55,7 @@ void Form1::DrawStartLoad() { PaintLoad(QString::fromStdString(model_.LoadType),
 void Form1::PaintLoad(const QString& loadType, bool eraseFirst) {
     const QColor foreground = palette().color(QPalette::WindowText);
     const QColor background = palette().color(QPalette::Window);
+    shownLoad_ = loadType;
     QPainter painter(&surface_);
     if (eraseFirst) display::EraseLoadSymbols(painter, foreground, background, dpi_);
     display::DrawLoad(painter, loadType.toStdString(), "", foreground, background, dpi_);

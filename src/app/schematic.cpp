@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "display/pixel_grid.h"
 #include "display/twips.h"
 
 namespace app {
@@ -102,14 +103,29 @@ SchematicPiece::SchematicPiece(const SchematicRow& row, double dpi, QWidget* par
     // Room for the pen's width on every side.
     const int margin = pen_ / 2 + 1;
     bounds.adjust(-margin, -margin, margin, margin);
+    designed_ = bounds;
     setGeometry(bounds);
     for (const QPoint& p : points) points_.append(p - bounds.topLeft());
     circle_.translate(-bounds.topLeft());
     if (row.hiddenAtStart) hide();
 }
 
+// The smallest whole-pixel place that holds the scaled drawing.
+void SchematicPiece::SetScale(double s) {
+    scale_ = s;
+    const QRectF scaled(designed_.x() * s, designed_.y() * s, designed_.width() * s,
+                        designed_.height() * s);
+    setGeometry(scaled.toAlignedRect());
+    update();
+}
+
 void SchematicPiece::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // In designed pixels of the container, then relative to the designed place.
+    painter.translate(-pos());
+    painter.scale(scale_, scale_);
+    painter.translate(designed_.topLeft());
+    display::OnDesignPixels(painter);
     QPen pen(color_, pen_);
     pen.setCapStyle(Qt::FlatCap);
     painter.setPen(pen);

@@ -36,6 +36,8 @@ class SchematicPiece : public QWidget {
     Q_OBJECT
   public:
     SchematicPiece(const SchematicRow& row, double dpi, QWidget* parent);
+    // Drawn s times as large, the pen too, at the scaled place in its container.
+    void SetScale(double s);
 
   protected:
     void paintEvent(QPaintEvent*) override;
@@ -44,8 +46,10 @@ class SchematicPiece : public QWidget {
     PieceKind kind_;
     QColor color_;
     int pen_;
-    QVector<QPoint> points_;  // relative to the widget
-    QRect circle_;            // relative to the widget
+    QRect designed_;          // the piece's place at the designed size, pen included
+    QVector<QPoint> points_;  // designed pixels, relative to designed_
+    QRect circle_;            // designed pixels, relative to designed_
+    double scale_ = 1;
 };
 
 }  // namespace app

@@ -6,6 +6,7 @@
 
 #include "app/form1.h"
 #include "app/tooltips.h"
+#include "app/window_scale.h"
 #include "entry/entry_commands.h"
 
 namespace app {
@@ -43,7 +44,7 @@ void Form1::FillValueLabels() {
         QWidget* label = Element(QString::fromLatin1(name));
         QFont font = label->font();
         font.setPointSizeF(kLargerPoints);
-        label->setFont(font);
+        SetDesignFont(label, font, scale_);
     }
     entry::Effects labels;
     labels.labels = entry::StartUpLabels(model_);

@@ -4,6 +4,7 @@
 #include <array>
 #include <initializer_list>
 
+#include "display/pixel_grid.h"
 #include "display/twips.h"
 
 namespace display {
@@ -126,6 +127,7 @@ void DrawLoad(QPainter& painter, std::string_view loadType, std::string_view mod
     // One pen for drawing and erasing, no antialiasing: the erasing strokes cover exactly the
     // pixels the drawing strokes set.
     painter.setRenderHint(QPainter::Antialiasing, false);
+    OnDesignPixels(painter);
     QPen pen(erase ? background : foreground);
     pen.setWidth(1);
     pen.setCapStyle(Qt::SquareCap);

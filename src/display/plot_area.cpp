@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <cmath>
 
+#include "display/pixel_grid.h"
+
 namespace display {
 
 PlotArea::PlotArea(QWidget* parent) : QWidget(parent) {
@@ -13,14 +15,21 @@ PlotArea::PlotArea(QWidget* parent) : QWidget(parent) {
     EnsureSurfaceSize();
 }
 
+// The scaled size rounds to whole pixels; dividing by the scale (at least 1) finds the designed
+// size again.
 int PlotArea::InnerWidth() const {
-    return int(std::lround(std::max(0, width() - 2 * kBorder) / picture_.Scale()));
+    return std::max(0, int(std::lround(width() / scale_)) - 2 * kBorder);
 }
 int PlotArea::InnerHeight() const {
-    return int(std::lround(std::max(0, height() - 2 * kBorder) / picture_.Scale()));
+    return std::max(0, int(std::lround(height() / scale_)) - 2 * kBorder);
 }
 
-void PlotArea::EnsureSurfaceSize() const { picture_.SetSize({InnerWidth(), InnerHeight()}); }
+// The surface also follows the screen's pixel ratio, which is known once the widget is shown
+// and changes when the window moves to another screen.
+void PlotArea::EnsureSurfaceSize() const {
+    picture_.SetScale(scale_ * devicePixelRatioF());
+    picture_.SetSize({InnerWidth(), InnerHeight()});
+}
 
 PlotPicture& PlotArea::Picture() {
     EnsureSurfaceSize();
@@ -28,8 +37,10 @@ PlotPicture& PlotArea::Picture() {
 }
 
 void PlotArea::SetScale(double s) {
-    picture_.SetScale(s);
-    EnsureSurfaceSize();
+    if (!(s > 0)) return;
+    scale_ = s;
+    picture_.SetScale(scale_ * devicePixelRatioF());
+    update();
 }
 
 const QImage& PlotArea::Surface() const {
@@ -52,9 +63,13 @@ QImage PlotArea::Composed() const {
 
 void PlotArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    // A sunken border: dark grey and black at the top and left, light grey and white below.
-    const int w = width(), h = height();
     painter.fillRect(rect(), palette().color(QPalette::Window));
+    // Everything below in the plot's designed pixels; the border's lines grow with the scale.
+    painter.scale(scale_, scale_);
+    // A sunken border: dark grey and black at the top and left, light grey and white below.
+    const int w = InnerWidth() + 2 * kBorder, h = InnerHeight() + 2 * kBorder;
+    painter.save();
+    OnDesignPixels(painter);
     painter.setPen(QColor(128, 128, 128));
     painter.drawLine(0, 0, w - 1, 0);
     painter.drawLine(0, 0, 0, h - 1);
@@ -67,11 +82,12 @@ void PlotArea::paintEvent(QPaintEvent*) {
     painter.setPen(QColor(192, 192, 192));
     painter.drawLine(1, h - 2, w - 2, h - 2);
     painter.drawLine(w - 2, 1, w - 2, h - 2);
+    painter.restore();
 
-    // The picture's pixels land one to one on the widget's, whatever its scale.
+    // The picture's pixels land one to one on the screen's: its pixel ratio is the scale.
     const QImage shown = Composed();
     painter.setClipRect(kBorder, kBorder, w - 2 * kBorder, h - 2 * kBorder);
-    painter.drawImage(QRect(QPoint(kBorder, kBorder), shown.size()), shown);
+    painter.drawImage(QPoint(kBorder, kBorder), shown);
 }
 
 void PlotArea::resizeEvent(QResizeEvent* event) {
@@ -79,8 +95,9 @@ void PlotArea::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
 }
 
+// The plot pixel under the pointer: every screen pixel of an enlarged plot belongs to one.
 QPoint PlotArea::InnerPoint(QPointF widgetPoint) const {
-    const QPointF inner = (widgetPoint - QPointF(kBorder, kBorder)) / picture_.Scale();
+    const QPointF inner = widgetPoint / scale_ - QPointF(kBorder, kBorder);
     return {int(std::floor(inner.x())), int(std::floor(inner.y()))};
 }
 

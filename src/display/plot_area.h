@@ -33,13 +33,17 @@ class PlotArea : public QWidget {
     // Points without a place (see trace_points.h) break the line; nothing is drawn to them.
     void DrawPolyline(std::span<const QPoint> points, QColor colour);
 
-    // The inner area in the plot's own coordinates: the widget's pixels divided by the scale.
+    // The inner area in the plot's own coordinates: the widget's size divided by the scale, less
+    // the border.
     int InnerWidth() const;
     int InnerHeight() const;
 
-    // Draws the picture s times as large, sharply, in the same plot coordinates; for a window
-    // shown larger than designed. What is drawn stays until it is drawn again.
+    // The plot shown s times as large (a window enlarged beyond its designed size), border
+    // included, in the same plot coordinates. The picture is painted at s times the resolution,
+    // and at the screen's pixel ratio on top, so it stays sharp; what is drawn stays, drawn
+    // again at the new size. Set it before the new geometry.
     void SetScale(double s);
+    double Scale() const { return scale_; }
 
     // The surface the traces are drawn on.
     PlotPicture& Picture();
@@ -69,6 +73,7 @@ class PlotArea : public QWidget {
     // whenever it is used.
     void EnsureSurfaceSize() const;
 
+    double scale_ = 1;
     mutable PlotPicture picture_;
 };
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "display/pixel_grid.h"
 #include "display/trace_points.h"
 
 namespace display {
@@ -52,12 +53,13 @@ void PlotPicture::Changed() const {
 }
 
 void PlotPicture::Rebuild() {
-    QImage rebuilt = NewImage();
-    QPainter painter(&rebuilt);
-    // Both images in plot coordinates: the old drawing keeps its place and its size.
-    painter.drawImage(0, 0, surface_);
-    painter.end();
-    surface_ = rebuilt;
+    surface_ = NewImage();
+    if (!older_.isNull()) {
+        QPainter painter(&surface_);
+        // Both images in plot coordinates: the old drawing keeps its place and its size.
+        painter.drawImage(0, 0, older_);
+    }
+    for (const Polyline& line : kept_) Paint(line.points, QColor(line.colour));
     Changed();
 }
 
@@ -75,6 +77,8 @@ void PlotPicture::SetScale(double scale) {
 }
 
 void PlotPicture::Clear() {
+    older_ = QImage();
+    kept_.clear();
     surface_.fill(backColour_);
     Changed();
 }
@@ -85,8 +89,22 @@ void PlotPicture::SetBackColor(QColor colour) {
 }
 
 void PlotPicture::DrawPolyline(std::span<const QPoint> points, QColor colour) {
+    Paint(points, colour);
+    // A long envelope run would keep every trace it ever painted; beyond the bound the picture
+    // as it stands becomes the older part and the record starts again.
+    if (kept_.size() == kKeptPolylines) {
+        older_ = surface_;
+        kept_.clear();
+    } else {
+        kept_.push_back({{points.begin(), points.end()}, colour.rgb()});
+    }
+    Changed();
+}
+
+void PlotPicture::Paint(std::span<const QPoint> points, QColor colour) {
     QPainter painter(&surface_);
     painter.setRenderHint(QPainter::Antialiasing, false);
+    OnDesignPixels(painter);
     painter.setPen(ThinPen(colour));
     // Draw each stretch of points that have a place; a lone point shows as a dot.
     std::size_t start = 0;
@@ -98,16 +116,17 @@ void PlotPicture::DrawPolyline(std::span<const QPoint> points, QColor colour) {
         if (end - start > 1) painter.drawPolyline(points.data() + start, int(end - start));
         start = end;
     }
-    painter.end();
-    Changed();
 }
 
 void PlotPicture::PaintFixedMarks(QPainter& painter, double dpi) {
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
+    OnDesignPixels(painter);
     painter.setPen(ThinPen(Qt::black));
     for (const TwipLine& l : kFixedMarks)
         painter.drawLine(TwipsToPixels(l.x1, dpi), TwipsToPixels(l.y1, dpi),
                          TwipsToPixels(l.x2, dpi), TwipsToPixels(l.y2, dpi));
+    painter.restore();
 }
 
 QImage PlotPicture::Composed(double dpi) const {

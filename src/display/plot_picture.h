@@ -15,6 +15,7 @@
 #include <QSize>
 #include <functional>
 #include <span>
+#include <vector>
 
 #include "display/twips.h"
 
@@ -34,8 +35,11 @@ class PlotPicture {
     // part with the back colour, as a picture box does.
     void SetSize(QSize size);
     QSize Size() const { return size_; }
-    // What is drawn stays, resampled to the new scale until it is drawn again; nothing is lost.
+    // What is drawn stays: the polylines drawn since the picture was last cleared are drawn
+    // again at the new scale, sharp. Only a long envelope run has more of them than the picture
+    // keeps (kKeptPolylines); what was drawn before the kept ones is resampled.
     void SetScale(double scale);
+    static constexpr std::size_t kKeptPolylines = 2048;
     double Scale() const { return scale_; }
 
     // Fills the picture with the back colour.
@@ -62,12 +66,21 @@ class PlotPicture {
   private:
     QImage NewImage() const;
     void Rebuild();
+    void Paint(std::span<const QPoint> points, QColor colour);
     void Changed() const;
 
     QSize size_;
     double scale_;
     QColor backColour_{Qt::white};
     QImage surface_;
+    // The drawing since the last clear, to draw it again at another scale: an image of what
+    // came before the kept polylines (null when nothing did), then the polylines in order.
+    struct Polyline {
+        std::vector<QPoint> points;
+        QRgb colour;
+    };
+    QImage older_;
+    std::vector<Polyline> kept_;
     std::function<void()> changed_;
 };
 

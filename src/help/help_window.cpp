@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -37,8 +38,11 @@ HelpWindow::HelpWindow(QWidget* parent)
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Corvane Help"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(display::TwipsToPixels(8655, logicalDpiX()),
-                 display::TwipsToPixels(5520, logicalDpiX()));
+    // Resizable from its designed size up; the tree and the text pane grow with it.
+    const QSize designed(display::TwipsToPixels(8655, logicalDpiX()),
+                         display::TwipsToPixels(5520, logicalDpiX()));
+    setMinimumSize(designed);
+    resize(designed);
 
     lblSelectTopic->setObjectName(QStringLiteral("lblSelectTopic"));
     lblSelectTopic->setFont(QFont(kTypeface, 12, QFont::Bold));
@@ -77,6 +81,7 @@ void HelpWindow::BuildTree() {
                                            : new QTreeWidgetItem(topicNodes_[topics[i].parent - 1]);
         node->setText(0, title);
         node->setData(0, Qt::UserRole, title);  // the node's key
+        node->setToolTip(0, title);  // the whole title, where the tree is too narrow for it
         topicNodes_[i] = node;
     }
     tvwHelpTree->collapseAll();
@@ -100,6 +105,21 @@ void HelpWindow::ShowTopicOf(QTreeWidgetItem* node) {
     const QTextCursor title = document->find(QString::fromUtf8(shown->title));
     if (!title.isNull()) SetPointSize(title, kTitlePoints);
     rtfHelpDisplay->setTextCursor(QTextCursor(document));
+}
+
+// The extra room goes to the tree and the text pane in proportion to their designed widths, and
+// all of the extra height; Quit Help keeps its distance from the bottom right corner.
+void HelpWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const double dpi = logicalDpiX();
+    const QSize extra = size() - minimumSize();
+    const QRect tree = display::TwipsToPixels(240, 1080, 2775, 3855, dpi);
+    const QRect text = display::TwipsToPixels(3120, 1080, 5055, 3855, dpi);
+    const int treeExtra = extra.width() * tree.width() / (tree.width() + text.width());
+    tvwHelpTree->setGeometry(tree.adjusted(0, 0, treeExtra, extra.height()));
+    rtfHelpDisplay->setGeometry(text.adjusted(treeExtra, 0, extra.width(), extra.height()));
+    cmdQuit->setGeometry(display::TwipsToPixels(6120, 5040, 975, 375, dpi)
+                             .translated(extra.width(), extra.height()));
 }
 
 void HelpWindow::closeEvent(QCloseEvent* event) {

@@ -29,6 +29,7 @@ class HelpWindow : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void BuildTree();

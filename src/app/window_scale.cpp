@@ -1,0 +1,52 @@
+#include "app/window_scale.h"
+
+#include <QFont>
+#include <QVariant>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+namespace app {
+
+double LayoutScale(QSize available, QSize designed) {
+    if (designed.isEmpty()) return 1;
+    const double across = double(available.width()) / designed.width();
+    const double down = double(available.height()) / designed.height();
+    return std::max(1.0, std::min(across, down));
+}
+
+QRect ScaledRect(const QRect& designed, double s) {
+    const auto scaled = [s](int v) { return int(std::nearbyint(v * s)); };
+    return QRect(scaled(designed.left()), scaled(designed.top()), scaled(designed.width()),
+                 scaled(designed.height()));
+}
+
+QRect Centred(QSize inner, QSize outer) {
+    return QRect(QPoint((outer.width() - inner.width()) / 2, (outer.height() - inner.height()) / 2),
+                 inner);
+}
+
+void SetDesignFont(QWidget* widget, const QFont& font, double s) {
+    widget->setProperty(kDesignPoints, font.pointSizeF());
+    QFont scaled = font;
+    scaled.setPointSizeF(font.pointSizeF() * s);
+    widget->setFont(scaled);
+}
+
+void ScaleFont(QWidget* widget, double s) {
+    const QVariant points = widget->property(kDesignPoints);
+    if (!points.isValid()) return;
+    QFont font = widget->font();
+    font.setPointSizeF(points.toDouble() * s);
+    widget->setFont(font);
+}
+
+void WidenToCaption(QWidget* widget) {
+    const int needed = widget->sizeHint().width();
+    const QRect place = widget->geometry();
+    if (needed <= place.width()) return;
+    const int room = widget->parentWidget()->width() - place.left() - 2;
+    widget->resize(std::max(place.width(), std::min(needed, room)), place.height());
+}
+
+}  // namespace app
