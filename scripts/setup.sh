@@ -11,6 +11,7 @@ packages=(
   libgif-dev                                                     # corvane-trace --gif
   desktop-file-utils appstream man-db bash-completion            # the installed tree's checks
   lintian dpkg-dev fakeroot file                                 # scripts/package.sh
+  clang libfuzzer-14-dev libclang-rt-14-dev                      # ./test.sh --sanitize, fuzz/
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -23,10 +24,13 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-if [ ! -f build/CMakeCache.txt ]; then
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+# The folder and the configuration can be chosen (./test.sh --sanitize builds elsewhere).
+build="${CORVANE_BUILD:-build}"
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  # shellcheck disable=SC2086 # the arguments are words on purpose
+  cmake -S . -B "$build" ${CORVANE_CMAKE_ARGS:--DCMAKE_BUILD_TYPE=Release} >/dev/null
 fi
-if ! cmake --build build -j"$(nproc)" >build/build.log 2>&1; then
-  cat build/build.log
+if ! cmake --build "$build" -j"$(nproc)" >"$build/build.log" 2>&1; then
+  cat "$build/build.log"
   exit 1
 fi

@@ -8,6 +8,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 
 #include "display/zoom.h"
@@ -275,9 +276,7 @@ void AddOptions(QCommandLineParser& parser) {
     parser.addVersionOption();
 }
 
-}  // namespace
-
-Request ParseArguments(const QStringList& arguments) {
+Request ParseUnescaped(const QStringList& arguments) {
     QCommandLineParser parser;
     AddOptions(parser);
     if (!parser.parse(arguments))
@@ -342,6 +341,33 @@ Request ParseArguments(const QStringList& arguments) {
         return Refusal{"corvane-trace: unexpected argument " +
                        parser.positionalArguments().first().toStdString()};
     return run;
+}
+
+}  // namespace
+
+// A refusal repeats what was typed; a control character in it (a line feed in an argument)
+// would break the one line of the refusal, so it is shown escaped, as \n or \x1b.
+Request ParseArguments(const QStringList& arguments) {
+    Request request = ParseUnescaped(arguments);
+    if (auto* refusal = std::get_if<Refusal>(&request)) {
+        std::string shown;
+        for (const char c : refusal->message) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (c == '\n') {
+                shown += "\\n";
+            } else if (c == '\t') {
+                shown += "\\t";
+            } else if (byte < 0x20 || byte == 0x7f) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
+                shown += escaped;
+            } else {
+                shown += c;
+            }
+        }
+        refusal->message = shown;
+    }
+    return request;
 }
 
 }  // namespace trace

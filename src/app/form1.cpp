@@ -125,6 +125,7 @@ void Form1::WireHandlers() {
     WireModes();
     WirePlotReading();
     WireHelp();
+    SetUpKeyboard();
     connect(cmdCancel, &QPushButton::clicked, this, &Form1::ExitProgram);
     connect(mnuExit, &QAction::triggered, this, &Form1::ExitProgram);
 }

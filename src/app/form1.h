@@ -166,6 +166,8 @@ class Form1 : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // keyboard.cpp: Return and Enter on a focused button
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void BuildElements();
@@ -183,6 +185,9 @@ class Form1 : public QMainWindow {
     void PaintLoad(const QString& loadType, bool eraseFirst);
     void WirePlotReading();
     void WireHelp();
+    // keyboard.cpp: the Tab order, the screen reader's names, the option buttons' focus
+    void SetUpKeyboard();
+    void OptionFocus(bool selected);
     void ShowZoom();
     void FitToHost(QSize size);
     QImage NewSurface(double s) const;

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
+#include <QShortcut>
 #include <QtGlobal>
 
 #include "display/twips.h"
@@ -72,6 +73,9 @@ AboutBox::AboutBox(QWidget* mainWindow)
     cmdOK->setGeometry(display::TwipsToPixels(5280, 3960, 855, 375, logicalDpiX()));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &AboutBox::ReturnToMainWindow);
+    // Escape leaves the box as OK does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &AboutBox::ReturnToMainWindow);
 }
 
 void AboutBox::ReturnToMainWindow() {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QShortcut>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -70,6 +71,9 @@ HelpWindow::HelpWindow(QWidget* parent)
     // Enter on a node reads it too, so the tree can be used from the keyboard.
     connect(tvwHelpTree, &QTreeWidget::itemActivated, this, &HelpWindow::ShowTopicOf);
     connect(cmdQuit, &QPushButton::clicked, this, &QWidget::hide);
+    // Escape closes the window as Quit Help does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::hide);
 }
 
 void HelpWindow::BuildTree() {

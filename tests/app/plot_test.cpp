@@ -126,6 +126,58 @@ class PlotTest : public QObject {
         QCOMPARE(w->Picture1->cursor().shape(), run || !reads ? Qt::ArrowCursor : Qt::CrossCursor);
     }
 
+    // The boxes as a user works them, by clicks on a halted plot: a trace box empties the plot
+    // until the next step, which draws what is now chosen; the envelope box turns it green and
+    // empty, and white and empty again when switched off.
+    void boxesClickedWhileHalted() {
+        Window w;
+        w->Model().LoadResistance = 1e10;
+        Halt(*w, 250);
+        const int traced = RowsOf(*w, X(180), kVoltage).size();
+        QCOMPARE(traced, 1);
+        const auto only = [&](const QColor& colour) {
+            return RowsOf(*w, X(180), colour).size() == 221 &&
+                   RowsOf(*w, X(50), colour).size() == 221;
+        };
+        Click(w->chkCurrent);
+        QVERIFY(only(kWhite));
+        Click(w->cmdStep);
+        w->Timer1_Timer();
+        QCOMPARE(RowsOf(*w, X(180), kVoltage).size(), 1);
+        QCOMPARE(RowsOf(*w, X(50), kCurrent).size(), 1);
+        Click(w->chkVoltage);
+        QVERIFY(only(kWhite));
+        Click(w->chkEnvelope);
+        QCOMPARE(w->Picture1->BackColor(), kGreen);
+        QVERIFY(only(kGreen));
+        Click(w->cmdStep);
+        w->Timer1_Timer();
+        QCOMPARE(RowsOf(*w, X(50), kCurrent).size(), 1);
+        Click(w->chkEnvelope);
+        QCOMPARE(w->Picture1->BackColor(), kWhite);
+        QVERIFY(only(kWhite));
+    }
+
+    // With the meter off, releasing a button on the plot brings back the tick readout that a
+    // Step replaced; with the meter on a reading stays after the release.
+    void releaseRestoresTheReadout() {
+        Window w;
+        Halt(*w, 3);
+        const QString ticks = "Tick Mark= \r\n.5V\r\n   or \r\n10 mA";
+        QVERIFY(w->lblDisplay->text().startsWith("Elapsed Time"));
+        const QPoint at(100, 50);
+        QTest::mousePress(w->Picture1, Qt::RightButton, {}, at);
+        QVERIFY(w->lblDisplay->text().startsWith("Elapsed Time"));
+        QTest::mouseRelease(w->Picture1, Qt::RightButton, {}, at);
+        QCOMPARE(w->lblDisplay->text(), ticks);
+        Click(w->chkMeter);
+        QTest::mousePress(w->Picture1, Qt::LeftButton, {}, at);
+        const QString reading = w->lblDisplay->text();
+        QVERIFY(reading.startsWith("Voltage ="));
+        QTest::mouseRelease(w->Picture1, Qt::LeftButton, {}, at);
+        QCOMPARE(w->lblDisplay->text(), reading);
+    }
+
     // A sine into an open load: once the reflection is back the line holds a standing wave, its
     // antinodes of 1 V every 25 points back from the load, a node between 187 and 188. With
     // the envelope on, each column then shows on green the band between the lowest and highest

@@ -171,6 +171,26 @@ class WindowTest : public QObject {
 
     // Exit by menu or by the window's frame during a run: every window of the program closed,
     // and a timer event already queued runs no tick.
+    // Stop gives back exactly the set-up state the run took away, in either mode and whichever
+    // parameter is held; halted or running, and with a Step in between.
+    void stopRestoresTheSetUp() {
+        for (const char* setUp : {"", "mnuAdvanced", "mnuAdvanced|optParameter(0)",
+                                  "mnuAdvanced|optParameter(2)|mnuCascadedLine"}) {
+            for (const char* run : {"run", "halt", "run|cmdStep"}) {
+                Window w;
+                Activate(*w, setUp);
+                const Snapshot before = Flags(*w);
+                Activate(*w, run);
+                QVERIFY(Flags(*w) != before);
+                Click(w->cmdStop);
+                w->Timer1_Timer();
+                QVERIFY2(Changes(before, Flags(*w)).isEmpty(),
+                         qPrintable(QString("%1 %2: %3")
+                                        .arg(setUp, run, Changes(before, Flags(*w)).join(' '))));
+            }
+        }
+    }
+
     void exitDuringARun() {
         for (bool menu : {true, false}) {
             Window w;

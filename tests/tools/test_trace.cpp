@@ -129,6 +129,9 @@ class TraceTool : public QObject {
             {{"--gif="}, "--gif: no file name"},
             {{"--netlist", "--ticks", "10001"},
              "--ticks: 10001 is above the maximum 10000 for --netlist"},
+            // Control characters typed in an argument stay on the one line (found by fuzzing).
+            {{"-\n"}, "Unknown option '\\n'."},
+            {{"--zo", "1\t\x1b"}, "--zo: 1\\t\\x1b is not a number"},
         };
         for (const auto& [arguments, message] : rows) {
             for (const QStringList& mode : {QStringList{}, QStringList{"--netlist"}}) {

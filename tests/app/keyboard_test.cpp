@@ -1,0 +1,142 @@
+// The window with the keyboard alone: the order Tab visits the elements in, option groups
+// entered at their selection, Return and Enter, Escape on the help window and the about box,
+// and the names a screen reader announces.
+
+#include <QAccessible>
+
+#include "form_fixture.h"
+
+using namespace apptest;
+
+namespace {
+
+QString FocusName() {
+    QWidget* focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QString("(none)");
+}
+
+// From the first element, Tab all the way round.
+QStringList TabRound(app::Form1& f, const char* first = "optResistor") {
+    f.Element(first)->setFocus(Qt::TabFocusReason);
+    QStringList visited{FocusName()};
+    for (int i = 0; i < 40; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (FocusName() == visited.first()) break;
+        visited << FocusName();
+    }
+    return visited;
+}
+
+}  // namespace
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+  private slots:
+    // Reading order, rows from the top: the load frame at the top right, the source and line,
+    // the run buttons, the advanced frame beside the plot, the plot's buttons, the boxes and
+    // the slider. Greyed and hidden elements are passed over, and an option group is one stop,
+    // at its selected button.
+    void tabOrder() {
+        Window w;
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        QCOMPARE(TabRound(*w).join(' '),
+                 "optResistor cmdR2 cmdR1 cmdPeakVoltage cmdZo cmdSimulate cmdStop cmdCancel "
+                 "chkMeter chkVoltage chkCurrent chkEnvelope sldSpeedControl");
+        Activate(*w, "mnuAdvanced|optParameter(2)|mnuCascadedLine|optSeriesRL");
+        QCOMPARE(TabRound(*w, "cmdLu").join(' '),
+                 "cmdLu cmdR2 optSeriesRL cmdR1 cmdZo1 cmdZo2 cmdPeakVoltage cmdSimulate cmdStop "
+                 "cmdCancel cmdF cmdCycles_Len optParameter(2) cmdVp cmdAttn cmdPW cmdPS chkMeter "
+                 "chkVoltage chkCurrent chkEnvelope sldSpeedControl");
+        // During a run the set-up elements are greyed; the run's own buttons join.
+        Activate(*w, "run");
+        QCOMPARE(TabRound(*w, "cmdLu").join(' '),
+                 "cmdLu cmdR2 cmdR1 cmdPeakVoltage cmdSimulate cmdStop cmdCancel cmdAttn cmdPW "
+                 "cmdPS cmdStep cmdContinue cmdZoomIn cmdZoomOut chkMeter chkVoltage chkCurrent "
+                 "chkEnvelope sldSpeedControl");
+    }
+
+    // The arrow keys move the selection within a group and its handler runs; Tab then leaves
+    // the group from the new selection.
+    void arrowsWithinAGroup() {
+        Window w;
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        Activate(*w, "mnuAdvanced");
+        w->Element("optParameter(1)")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(FocusName(), "optParameter(2)");
+        QCOMPARE(w->HeldIndex(), 2);
+        QVERIFY(!w->FlagOf("cmdLength", app::Flag::Enabled));
+        QVERIFY(w->FlagOf("cmdCycles_Len", app::Flag::Enabled));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(FocusName(), "cmdCycles_Len");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(FocusName(), "optParameter(2)");
+        w->Element("optResistor")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(QString::fromStdString(w->Model().LoadType), "Inductor");
+        QVERIFY(w->FlagOf("mnuLLoad", app::Flag::Visible));
+    }
+
+    // Return and Enter press a focused button as Space does; a greyed one ignores them.
+    void returnAndEnter() {
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            Window w;
+            w.dialogs->answers = {"75"};
+            QTest::keyClick(w->cmdStep, key);
+            QVERIFY(!w->Timer1->isActive());
+            QTest::keyClick(w->cmdSimulate, key);
+            QVERIFY(w->Timer1->isActive());
+            QTest::keyClick(w->Element("cmdR1"), key);
+            QCOMPARE(w->Element("lblR1")->property("text").toString(), "75 Ω");
+            QTest::keyClick(w->chkCurrent, key);
+            QVERIFY(w->chkCurrent->isChecked());
+        }
+    }
+
+    // Escape closes the help window and the about box; their own buttons are reachable by Tab.
+    void escapeCloses() {
+        Window w;
+        for (const char* item : {"mnuHelpText", "mnuAboutCorvane"}) {
+            w->MenuItem(item)->trigger();
+            QWidget* shown = QApplication::activeWindow();
+            QTRY_VERIFY((shown = QApplication::activeWindow()) && shown != w.form.get());
+            QVERIFY(shown->isVisible());
+            QList<QWidget*> focusable;
+            for (QWidget* child : shown->findChildren<QWidget*>())
+                if (child->focusPolicy() & Qt::TabFocus) focusable << child;
+            QVERIFY(!focusable.isEmpty());
+            QTest::keyClick(shown, Qt::Key_Escape);
+            QVERIFY(!shown->isVisible());
+        }
+    }
+
+    // What a screen reader announces for every element that can be worked: its caption, and
+    // for the three option buttons without one, what they hold.
+    void accessibleNames() {
+        Window w;
+        for (const auto& row : app::ElementTable()) {
+            QWidget* widget = w->Element(row.name);
+            if (!widget || !(widget->focusPolicy() & Qt::TabFocus)) continue;
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+            QVERIFY2(iface, row.name);
+            const QString name = iface->text(QAccessible::Name);
+            QVERIFY2(!name.isEmpty(), row.name);
+            if (*row.caption) QCOMPARE(name, QString::fromUtf8(row.caption).remove('&'));
+        }
+        const char* held[] = {"Hold Frequency", "Hold Cycles/Length", "Hold Line Length"};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(QAccessible::queryAccessibleInterface(w->Element(app::HeldOption(i)))
+                         ->text(QAccessible::Name),
+                     held[i]);
+        }
+        // The value labels and the status line read as they show.
+        for (const char* label : {"lblR1", "lblDisplay"}) {
+            QWidget* widget = w->Element(label);
+            QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name),
+                     widget->property("text").toString());
+        }
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "keyboard_test.moc"
