@@ -1,6 +1,7 @@
 #include "display/plot_picture.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -24,6 +25,21 @@ constexpr std::array kFixedMarks{
     TwipLine{0, 2109, 60, 2109},      TwipLine{0, 2531, 60, 2531},
     TwipLine{0, 2953, 60, 2953},      TwipLine{1474, 1620, 1474, 1680},
     TwipLine{2948, 1620, 2948, 1680}, TwipLine{4421, 1620, 4421, 1680},
+};
+
+// A painter in the image's device pixels, whatever its pixel ratio.
+struct DevicePainter {
+    explicit DevicePainter(QImage& image) : image(image), ratio(image.devicePixelRatio()) {
+        image.setDevicePixelRatio(1);
+        painter.begin(&image);
+    }
+    ~DevicePainter() {
+        painter.end();
+        image.setDevicePixelRatio(ratio);
+    }
+    QImage& image;
+    double ratio;
+    QPainter painter;
 };
 
 QPen ThinPen(QColor colour) {
@@ -59,7 +75,9 @@ void PlotPicture::Rebuild() {
         // Both images in plot coordinates: the old drawing keeps its place and its size.
         painter.drawImage(0, 0, older_);
     }
-    for (const Polyline& line : kept_) Paint(line.points, QColor(line.colour));
+    DevicePainter painter(surface_);
+    for (const Polyline& line : kept_)
+        Paint(painter.painter, line.points, QColor(line.colour), painter.ratio);
     Changed();
 }
 
@@ -88,33 +106,75 @@ void PlotPicture::SetBackColor(QColor colour) {
     Clear();
 }
 
+namespace {
+
+std::size_t HashOf(std::span<const QPoint> points) {
+    std::size_t h = points.size();
+    for (const QPoint& p : points)
+        h = h * 1000003u ^ (std::size_t(p.x()) * 31u + std::size_t(p.y()));
+    return h;
+}
+
+}  // namespace
+
 void PlotPicture::DrawPolyline(std::span<const QPoint> points, QColor colour) {
-    Paint(points, colour);
-    // A long envelope run would keep every trace it ever painted; beyond the bound the picture
-    // as it stands becomes the older part and the record starts again.
+    {
+        DevicePainter painter(surface_);
+        Paint(painter.painter, points, colour, painter.ratio);
+    }
+    // A polyline through the same points covers every pixel of an earlier one (same pen, no
+    // antialiasing), so that one need not be drawn again: the white copy of a trace in envelope
+    // mode replaces the trace, and a standing wave's repeated traces are kept once.
+    const std::size_t hash = HashOf(points);
+    std::erase_if(kept_, [&](const Polyline& line) {
+        return line.hash == hash && std::ranges::equal(line.points, points);
+    });
+    // Beyond the bound the picture as it stands becomes the older part and the record starts
+    // again; that part is resampled, the rest drawn sharp, at a new scale.
     if (kept_.size() == kKeptPolylines) {
         older_ = surface_;
         kept_.clear();
     } else {
-        kept_.push_back({{points.begin(), points.end()}, colour.rgb()});
+        kept_.push_back({{points.begin(), points.end()}, colour.rgb(), hash});
     }
     Changed();
 }
 
-void PlotPicture::Paint(std::span<const QPoint> points, QColor colour) {
-    QPainter painter(&surface_);
+// Larger than designed, each polyline is drawn in device pixels: the same one-pixel line drawn
+// side by side to fill every enlarged pixel, as sharp as a wide pen and many times quicker to
+// draw again after a resize.
+void PlotPicture::Paint(QPainter& painter, std::span<const QPoint> points, QColor colour,
+                        double ratio) {
     painter.setRenderHint(QPainter::Antialiasing, false);
-    OnDesignPixels(painter);
     painter.setPen(ThinPen(colour));
-    // Draw each stretch of points that have a place; a lone point shows as a dot.
-    std::size_t start = 0;
-    while (start < points.size()) {
-        while (start < points.size() && !HasPlace(points[start])) ++start;
-        std::size_t end = start;
-        while (end < points.size() && HasPlace(points[end])) ++end;
-        if (end - start == 1) painter.drawPoint(points[start]);
-        if (end - start > 1) painter.drawPolyline(points.data() + start, int(end - start));
-        start = end;
+    std::vector<QPoint> device;
+    if (ratio != 1) {
+        device.reserve(points.size());
+        for (const QPoint& p : points)
+            device.push_back(
+                HasPlace(p) ? QPoint(int(std::floor(p.x() * ratio)), int(std::floor(p.y() * ratio)))
+                            : p);
+        points = device;
+    }
+    // Wide enough to fill every enlarged pixel, which at an uneven ratio spans one more device
+    // pixel in some rows than in others.
+    const int width = std::max(1, int(std::ceil(ratio - 1e-9)));
+    for (int pass = 0; pass < width * width; ++pass) {
+        const QPoint shift(pass % width, pass / width);
+        // Draw each stretch of points that have a place; a lone point shows as a dot.
+        std::size_t start = 0;
+        while (start < points.size()) {
+            while (start < points.size() && !HasPlace(points[start])) ++start;
+            std::size_t end = start;
+            while (end < points.size() && HasPlace(points[end])) ++end;
+            if (end - start == 1) painter.drawPoint(points[start] + shift);
+            if (end - start > 1) {
+                painter.translate(shift);
+                painter.drawPolyline(points.data() + start, int(end - start));
+                painter.translate(-shift);
+            }
+            start = end;
+        }
     }
 }
 

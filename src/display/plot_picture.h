@@ -37,9 +37,10 @@ class PlotPicture {
     QSize Size() const { return size_; }
     // What is drawn stays: the polylines drawn since the picture was last cleared are drawn
     // again at the new scale, sharp. Only a long envelope run has more of them than the picture
-    // keeps (kKeptPolylines); what was drawn before the kept ones is resampled.
+    // keeps (kKeptPolylines); what was drawn before the kept ones is resampled. The bound keeps
+    // the redraw after a resize short: each kept polyline is drawn s² times at scale s.
     void SetScale(double scale);
-    static constexpr std::size_t kKeptPolylines = 2048;
+    static constexpr std::size_t kKeptPolylines = 256;
     double Scale() const { return scale_; }
 
     // Fills the picture with the back colour.
@@ -66,7 +67,9 @@ class PlotPicture {
   private:
     QImage NewImage() const;
     void Rebuild();
-    void Paint(std::span<const QPoint> points, QColor colour);
+    // Onto a painter in device pixels, `ratio` of them to a plot pixel.
+    static void Paint(QPainter& painter, std::span<const QPoint> points, QColor colour,
+                      double ratio);
     void Changed() const;
 
     QSize size_;
@@ -78,6 +81,7 @@ class PlotPicture {
     struct Polyline {
         std::vector<QPoint> points;
         QRgb colour;
+        std::size_t hash;
     };
     QImage older_;
     std::vector<Polyline> kept_;
