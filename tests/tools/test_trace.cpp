@@ -99,6 +99,42 @@ class TraceTool : public QObject {
         QCOMPARE(Fields(r.out), expected);
     }
 
+    // Runs pinned to the bit, recorded once: a regrouped sum or a rounded constant (2π written
+    // as 6.28318530718 is the program's own) changes the last digits here and nowhere else.
+    // Sources, a cascade, reactive loads and attenuation; the last tick at the three nodes.
+    void pinnedRuns() {
+        const std::pair<QStringList, const char*> rows[] = {
+            {{"--source", "Sine", "--cascade", "--zo2", "100", "--load", "ParallelRC",
+              "--load-capacitance", "30", "--ticks", "350"},
+             "350,70,0,-0.08355548904123164,-0.8355548904040898\n"
+             "350,70,100,-0.18694740765650675,1.2322834818849961\n"
+             "350,70,200,-0.2386541162513008,0.7154313816719251\n"},
+            {{"--source", "Cosine", "--load", "SeriesRL", "--attenuation", "20", "--frequency",
+              "37", "--ticks", "420"},
+             "420,84,0,0.516973366218533,5.796439724934958\n"
+             "420,84,100,0.02788170112861444,-12.012101886712188\n"
+             "420,84,200,-0.4352429848632368,-2.9172646485610914\n"},
+            {{"--source", "Pulse Train", "--cascade", "--zo1", "75", "--zo2", "30", "--load",
+              "Impedance", "--load-reactance", "-80", "--ticks", "510"},
+             "510,101.99999999999999,0,0.6377627765849818,7.2447444683003654\n"
+             "510,101.99999999999999,100,0.49128569612150336,10.820952623141851\n"
+             "510,101.99999999999999,200,0.0632417654989559,1.2360105646593618\n"},
+            {{"--source", "Sine", "--load", "Inductor", "--load-inductance", "0.3",
+              "--source-resistance", "10", "--attenuation", "5", "--ticks", "999"},
+             "999,199.79999999999998,0,-0.2489227507307786,0.023286357391757072\n"
+             "999,199.79999999999998,100,-0.22130042188232837,0.5704380340774103\n"
+             "999,199.79999999999998,200,-0.45032313871673696,-3.8881059273678757\n"},
+        };
+        for (const auto& [arguments, last] : rows) {
+            const Result r =
+                Trace(arguments + QStringList{"--probe", "0", "--probe", "100", "--probe", "200"});
+            QCOMPARE(r.exitCode, 0);
+            const QList<QByteArray> lines = r.out.split('\n');
+            QVERIFY(lines.size() > 4);
+            QCOMPARE(QString(lines.mid(lines.size() - 4).join('\n')), QString(last));
+        }
+    }
+
     // One line on stderr naming option, value and limit, status 2, nothing on stdout; and
     // --netlist refuses the same way.
     void refusals() {
