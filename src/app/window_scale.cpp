@@ -1,6 +1,7 @@
 #include "app/window_scale.h"
 
 #include <QFont>
+#include <QString>
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
@@ -39,6 +40,15 @@ void ScaleFont(QWidget* widget, double s) {
     QFont font = widget->font();
     font.setPointSizeF(points.toDouble() * s);
     widget->setFont(font);
+}
+
+void ScaleIndicator(QWidget* widget, double s) {
+    if (s == 1) {
+        widget->setStyleSheet(QString());
+        return;
+    }
+    const int side = int(std::lround(kIndicatorPixels * s));
+    widget->setStyleSheet(QStringLiteral("::indicator { width: %1px; height: %1px; }").arg(side));
 }
 
 void WidenToCaption(QWidget* widget) {

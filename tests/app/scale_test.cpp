@@ -93,6 +93,12 @@ class ScaleTest : public QObject {
         for (const auto& [name, points] : fonts)
             QCOMPARE(w->Element(name)->font().pointSizeF(), points * s);
         QCOMPARE(w->Element("Frame1")->font().bold(), true);
+        // The check box's box grows too, so the caption does not outgrow it.
+        QStyleOptionButton box;
+        box.initFrom(w->chkMeter);
+        QVERIFY(w->chkMeter->style()
+                    ->subElementRect(QStyle::SE_CheckBoxIndicator, &box, w->chkMeter)
+                    .height() >= int(13 * s) - 1);
         if (asked == 2) QCOMPARE(w->cmdSimulate->geometry(), QRect(256, 336, 178, 50));
 
         ScaleTo(*w, 1);
@@ -100,6 +106,7 @@ class ScaleTest : public QObject {
         QCOMPARE(w->client->geometry(), QRect(0, 0, 777, 539));
         QCOMPARE(w->cmdSimulate->geometry(), QRect(128, 168, 89, 25));
         QCOMPARE(w->Element("lblR1")->font().pointSizeF(), 10.0);
+        QCOMPARE(w->chkMeter->styleSheet(), QString());  // the style's own box again
     }
 
     // The load symbol drawn again at the scaled places, its pen s pixels wide, on the window's
