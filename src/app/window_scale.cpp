@@ -1,6 +1,7 @@
 #include "app/window_scale.h"
 
 #include <QFont>
+#include <QProxyStyle>
 #include <QString>
 #include <QVariant>
 #include <QWidget>
@@ -42,13 +43,32 @@ void ScaleFont(QWidget* widget, double s) {
     widget->setFont(font);
 }
 
-void ScaleIndicator(QWidget* widget, double s) {
-    if (s == 1) {
-        widget->setStyleSheet(QString());
-        return;
+namespace {
+
+// The application's style, with the boxes of check boxes and option buttons grown by the scale
+// their widget carries; everything else as the style has it.
+class ScaledIndicatorStyle : public QProxyStyle {
+  public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int base = QProxyStyle::pixelMetric(metric, option, widget);
+        const bool box = metric == PM_IndicatorWidth || metric == PM_IndicatorHeight ||
+                         metric == PM_ExclusiveIndicatorWidth ||
+                         metric == PM_ExclusiveIndicatorHeight;
+        const double s = widget ? widget->property(kLayoutScale).toDouble() : 0;
+        return box && s > 1 ? int(std::lround(base * s)) : base;
     }
-    const int side = int(std::lround(kIndicatorPixels * s));
-    widget->setStyleSheet(QStringLiteral("::indicator { width: %1px; height: %1px; }").arg(side));
+};
+
+}  // namespace
+
+void ScaleIndicator(QWidget* widget, double s) {
+    // One style for the program's lifetime, shared by every such widget.
+    static QStyle* const style = new ScaledIndicatorStyle;
+    if (widget->style() != style) widget->setStyle(style);
+    widget->setProperty(kLayoutScale, s);
+    widget->updateGeometry();
+    widget->update();
 }
 
 void WidenToCaption(QWidget* widget) {

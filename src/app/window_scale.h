@@ -31,7 +31,7 @@ void ScaleFont(QWidget* widget, double s);
 
 // The box of a check box or option button, which the style draws at a fixed size, grows with
 // the layout; at the designed size it is the style's own.
-inline constexpr int kIndicatorPixels = 13;
+inline constexpr char kLayoutScale[] = "layoutScale";
 void ScaleIndicator(QWidget* widget, double s);
 
 // The window's typeface is replaced by a wider one on most systems. An option button or check

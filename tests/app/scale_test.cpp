@@ -106,7 +106,13 @@ class ScaleTest : public QObject {
         QCOMPARE(w->client->geometry(), QRect(0, 0, 777, 539));
         QCOMPARE(w->cmdSimulate->geometry(), QRect(128, 168, 89, 25));
         QCOMPARE(w->Element("lblR1")->font().pointSizeF(), 10.0);
-        QCOMPARE(w->chkMeter->styleSheet(), QString());  // the style's own box again
+        QStyleOptionButton designed;
+        designed.initFrom(w->chkMeter);
+        QCOMPARE(w->chkMeter
+                     ->style()  // the style's own box again
+                     ->subElementRect(QStyle::SE_CheckBoxIndicator, &designed, w->chkMeter)
+                     .height(),
+                 QApplication::style()->pixelMetric(QStyle::PM_IndicatorHeight));
     }
 
     // The load symbol drawn again at the scaled places, its pen s pixels wide, on the window's
