@@ -45,8 +45,8 @@ void ScaleFont(QWidget* widget, double s) {
 
 namespace {
 
-// The application's style, with the boxes of check boxes and option buttons grown by the scale
-// their widget carries; everything else as the style has it.
+// The application's style, with the boxes of check boxes and option buttons and the slider's
+// handle grown by the scale their widget carries; everything else as the style has it.
 class ScaledIndicatorStyle : public QProxyStyle {
   public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
@@ -54,7 +54,9 @@ class ScaledIndicatorStyle : public QProxyStyle {
         const int base = QProxyStyle::pixelMetric(metric, option, widget);
         const bool box = metric == PM_IndicatorWidth || metric == PM_IndicatorHeight ||
                          metric == PM_ExclusiveIndicatorWidth ||
-                         metric == PM_ExclusiveIndicatorHeight;
+                         metric == PM_ExclusiveIndicatorHeight || metric == PM_SliderThickness ||
+                         metric == PM_SliderLength || metric == PM_SliderControlThickness ||
+                         metric == PM_SliderTickmarkOffset;
         const double s = widget ? widget->property(kLayoutScale).toDouble() : 0;
         return box && s > 1 ? int(std::lround(base * s)) : base;
     }

@@ -29,8 +29,8 @@ inline constexpr char kDesignPoints[] = "designPoints";
 void SetDesignFont(QWidget* widget, const QFont& font, double s);
 void ScaleFont(QWidget* widget, double s);
 
-// The box of a check box or option button, which the style draws at a fixed size, grows with
-// the layout; at the designed size it is the style's own.
+// The box of a check box or option button and a slider's handle, which the style draws at a
+// fixed size, grow with the layout; at the designed size they are the style's own.
 inline constexpr char kLayoutScale[] = "layoutScale";
 void ScaleIndicator(QWidget* widget, double s);
 
