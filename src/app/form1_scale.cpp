@@ -50,7 +50,9 @@ void Form1::Relayout(double s) {
         widget->setGeometry(
             ScaledRect(display::TwipsToPixels(row.left, row.top, row.width, row.height, dpi_), s));
         ScaleFont(widget, s);
+        if (row.kind == ElementKind::Slider) ScaleIndicator(widget, s);
         if (row.kind == ElementKind::Option || row.kind == ElementKind::CheckBox) {
+            ScaleIndicator(widget, s);
             WidenToCaption(widget);
         }
     }

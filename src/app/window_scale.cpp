@@ -1,6 +1,8 @@
 #include "app/window_scale.h"
 
 #include <QFont>
+#include <QProxyStyle>
+#include <QString>
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
@@ -39,6 +41,36 @@ void ScaleFont(QWidget* widget, double s) {
     QFont font = widget->font();
     font.setPointSizeF(points.toDouble() * s);
     widget->setFont(font);
+}
+
+namespace {
+
+// The application's style, with the boxes of check boxes and option buttons and the slider's
+// handle grown by the scale their widget carries; everything else as the style has it.
+class ScaledIndicatorStyle : public QProxyStyle {
+  public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int base = QProxyStyle::pixelMetric(metric, option, widget);
+        const bool box = metric == PM_IndicatorWidth || metric == PM_IndicatorHeight ||
+                         metric == PM_ExclusiveIndicatorWidth ||
+                         metric == PM_ExclusiveIndicatorHeight || metric == PM_SliderThickness ||
+                         metric == PM_SliderLength || metric == PM_SliderControlThickness ||
+                         metric == PM_SliderTickmarkOffset;
+        const double s = widget ? widget->property(kLayoutScale).toDouble() : 0;
+        return box && s > 1 ? int(std::lround(base * s)) : base;
+    }
+};
+
+}  // namespace
+
+void ScaleIndicator(QWidget* widget, double s) {
+    // One style for the program's lifetime, shared by every such widget.
+    static QStyle* const style = new ScaledIndicatorStyle;
+    if (widget->style() != style) widget->setStyle(style);
+    widget->setProperty(kLayoutScale, s);
+    widget->updateGeometry();
+    widget->update();
 }
 
 void WidenToCaption(QWidget* widget) {

@@ -29,6 +29,11 @@ inline constexpr char kDesignPoints[] = "designPoints";
 void SetDesignFont(QWidget* widget, const QFont& font, double s);
 void ScaleFont(QWidget* widget, double s);
 
+// The box of a check box or option button and a slider's handle, which the style draws at a
+// fixed size, grow with the layout; at the designed size they are the style's own.
+inline constexpr char kLayoutScale[] = "layoutScale";
+void ScaleIndicator(QWidget* widget, double s);
+
 // The window's typeface is replaced by a wider one on most systems. An option button or check
 // box whose caption would be cut off grows to the right, as far as its container allows; its
 // place and height stay as laid out.

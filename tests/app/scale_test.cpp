@@ -93,13 +93,53 @@ class ScaleTest : public QObject {
         for (const auto& [name, points] : fonts)
             QCOMPARE(w->Element(name)->font().pointSizeF(), points * s);
         QCOMPARE(w->Element("Frame1")->font().bold(), true);
+        // The check box's box grows too, so the caption does not outgrow it.
+        QStyleOptionButton box;
+        box.initFrom(w->chkMeter);
+        QVERIFY(w->chkMeter->style()
+                    ->subElementRect(QStyle::SE_CheckBoxIndicator, &box, w->chkMeter)
+                    .height() >= int(13 * s) - 1);
         if (asked == 2) QCOMPARE(w->cmdSimulate->geometry(), QRect(256, 336, 178, 50));
 
-        ScaleTo(*w, 1);
+        w->resize(300, 200);  // the designed size is the smallest
+        QCoreApplication::processEvents();
         QCOMPARE(w->WindowScale(), 1.0);
+        QCOMPARE(w->client->size(), QSize(777, 539));
         QCOMPARE(w->client->geometry(), QRect(0, 0, 777, 539));
         QCOMPARE(w->cmdSimulate->geometry(), QRect(128, 168, 89, 25));
         QCOMPARE(w->Element("lblR1")->font().pointSizeF(), 10.0);
+        QStyleOptionButton designed;
+        designed.initFrom(w->chkMeter);
+        QCOMPARE(w->chkMeter
+                     ->style()  // the style's own box again
+                     ->subElementRect(QStyle::SE_CheckBoxIndicator, &designed, w->chkMeter)
+                     .height(),
+                 QApplication::style()->pixelMetric(QStyle::PM_IndicatorHeight));
+    }
+
+    // A label's text stands at the top of its box, so the values beside Zo1 (a one-line box) and
+    // Zo2 (a taller one) read as one line, at the designed size and enlarged.
+    void labelsOfARowShareTheirLine_data() {
+        QTest::addColumn<double>("asked");
+        QTest::addRow("1") << 1.0;
+        scales_data();
+    }
+    void labelsOfARowShareTheirLine() {
+        QFETCH(double, asked);
+        Window w;
+        w->MenuItem("mnuCascadedLine")->trigger();
+        ScaleTo(*w, asked);
+        const auto firstInkedRow = [&](const char* name) {
+            QWidget* label = w->Element(name);
+            const QImage image = label->grab().toImage();
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (qGray(image.pixel(x, y)) < 100) return label->y() + y;
+            return -1;
+        };
+        QVERIFY(w->Element("lblZo2")->isVisible());
+        QVERIFY(firstInkedRow("lblZo1") >= 0);
+        QCOMPARE(firstInkedRow("lblZo2"), firstInkedRow("lblZo1"));
     }
 
     // The load symbol drawn again at the scaled places, its pen s pixels wide, on the window's

@@ -109,6 +109,27 @@ class HelpTest : public QObject {
         QCOMPARE(LargeText(), title);
     }
 
+    // Enlarged, the tree and the text pane take the room and Quit Help keeps to the corner; it
+    // cannot be made smaller than designed. At that size a long title reads whole in its tooltip.
+    void helpWindowResizes() {
+        help::ShowHelp(nullptr);
+        QWidget* window = Windows("frmHelp").value(0);
+        QCOMPARE(window->size(), QSize(577, 368));
+        QCOMPARE(window->minimumSize(), QSize(577, 368));
+        const QRect tree = Tree()->geometry(), pane = Pane()->geometry();
+        QWidget* quit = window->findChild<QPushButton*>("cmdQuit");
+        const QPoint fromCorner = window->rect().bottomRight() - quit->geometry().topLeft();
+        window->resize(577 + 300, 368 + 200);
+        QCOMPARE(Tree()->geometry(), tree.adjusted(0, 0, 106, 200));  // 300 × 185 / (185 + 337)
+        QCOMPARE(Pane()->geometry(), pane.adjusted(106, 0, 300, 200));
+        QCOMPARE(window->rect().bottomRight() - quit->geometry().topLeft(), fromCorner);
+        window->resize(300, 200);
+        QCOMPARE(window->size(), QSize(577, 368));
+        QTreeWidgetItem* node =
+            Tree()->findItems("Meter Display Window", Qt::MatchExactly | Qt::MatchRecursive)[0];
+        QCOMPARE(node->toolTip(0), QString("Meter Display Window"));
+    }
+
     void quitHelpKeepsTopicAndExpandedNodes() {
         help::ShowHelp(nullptr);
         QWidget* window = Windows("frmHelp")[0];
