@@ -50,11 +50,9 @@ void Form1::Relayout(double s) {
         widget->setGeometry(
             ScaledRect(display::TwipsToPixels(row.left, row.top, row.width, row.height, dpi_), s));
         ScaleFont(widget, s);
-        if (row.kind == ElementKind::Slider) ScaleIndicator(widget, s);
-        if (row.kind == ElementKind::Option || row.kind == ElementKind::CheckBox) {
-            ScaleIndicator(widget, s);
-            WidenToCaption(widget);
-        }
+        const bool boxed = row.kind == ElementKind::Option || row.kind == ElementKind::CheckBox;
+        if (boxed || row.kind == ElementKind::Slider) ScaleIndicator(widget, s);
+        if (boxed) WidenToCaption(widget);
     }
     for (SchematicPiece* piece : client->findChildren<SchematicPiece*>()) piece->SetScale(s);
     // The load symbol lives only as drawing: drawn again, sharp, on a surface of the new size.

@@ -43,15 +43,6 @@ void LineTwoPoint(Model& m, int i, double h) {
     I[1][i] = ((I[0][i - 1] + I[0][i + 1]) + (V[0][i - 1] - V[0][i + 1]) / z2) * h;
 }
 
-// Line two when its impedance is the reference one (z2 = 1, every single line): multiplying
-// and dividing by exactly 1 changes no bit, so this is LineTwoPoint without its division.
-void LineTwoPointAtUnitImpedance(Model& m, int i, double h) {
-    auto& V = m.LineVoltage;
-    auto& I = m.LineCurrent;
-    V[1][i] = ((V[0][i - 1] + V[0][i + 1]) + (I[0][i - 1] - I[0][i + 1])) * h;
-    I[1][i] = ((I[0][i - 1] + I[0][i + 1]) + (V[0][i - 1] - V[0][i + 1])) * h;
-}
-
 void LoadEnd(Model& m, double e) {
     LoadBoundary(m);
     auto& V = m.LineVoltage;
@@ -68,7 +59,7 @@ void LoadEnd(Model& m, double e) {
 // a handler run from `after` may rewrite PointIndex (or restart the run) without sending the
 // loop out of the arrays. Every point reads the parameters afresh, so a change made by a
 // handler applies from the next point on; e alone is fixed for the whole tick.
-template <bool kUnitZ2 = false, class After>
+template <class After>
 void UpdatePoints(Model& m, double e, After after) {
     const double h = (1.0 / 2) * e;
     m.PointIndex = 0;
@@ -84,24 +75,12 @@ void UpdatePoints(Model& m, double e, After after) {
     after();
     for (int i = kJunction + 1; i < kLastPoint; ++i) {
         m.PointIndex = i;
-        if constexpr (kUnitZ2)
-            LineTwoPointAtUnitImpedance(m, i, h);
-        else
-            LineTwoPoint(m, i, h);
+        LineTwoPoint(m, i, h);
         after();
     }
     m.PointIndex = kLastPoint;
     LoadEnd(m, e);
     after();
-}
-
-// No hook: nothing but the arithmetic.
-void UpdatePointsWithoutHook(Model& m, double e) {
-    // Without a hook nothing can change z2 during the tick.
-    if (m.NormZ2 == 1)
-        UpdatePoints<true>(m, e, [] {});
-    else
-        UpdatePoints(m, e, [] {});
 }
 
 }  // namespace
@@ -112,7 +91,7 @@ void AdvanceLine(Model& m, const PointHook& afterEachPoint) {
     if (afterEachPoint) {
         UpdatePoints(m, e, [&afterEachPoint] { afterEachPoint(); });
     } else {
-        UpdatePointsWithoutHook(m, e);
+        UpdatePoints(m, e, [] {});  // no hook: nothing but the arithmetic
     }
 }
 
