@@ -6,6 +6,7 @@
 #include <random>
 
 #include "display/plot_area.h"
+#include "entry/entry_commands.h"
 #include "entry/limits.h"
 #include "entry/load_types.h"
 #include "entry/number.h"
@@ -40,22 +41,6 @@ const char* const kChecked[] = {"SourceResistance",
                                 "Attenuation",
                                 "PulseWidth",
                                 "PulseSeparation"};
-
-double FieldOf(const sim::Model& m, std::string_view name) {
-    if (name == "SourceResistance") return m.SourceResistance;
-    if (name == "PeakVoltage") return m.PeakVoltage;
-    if (name == "Zo") return m.Zo;
-    if (name == "Zo1") return m.Zo1;
-    if (name == "Zo2") return m.Zo2;
-    if (name == "LoadResistance") return m.LoadResistance;
-    if (name == "LoadCapacitance") return m.LoadCapacitance;
-    if (name == "LoadInductance") return m.LoadInductance;
-    if (name == "LoadReactance") return m.LoadReactance;
-    if (name == "PhaseVelocity") return m.PhaseVelocity;
-    if (name == "Attenuation") return m.Attenuation;
-    if (name == "PulseWidth") return m.PulseWidth;
-    return m.PulseSeparation;
-}
 
 bool ReadsNonFinite(QString text) {
     text = text.toLower();
@@ -209,7 +194,7 @@ class Soak {
         w.dialogs->messages.clear();
 
         for (const char* name : kChecked) {
-            const double x = FieldOf(f.Model(), name);
+            const double x = f.Model().*entry::EntryCommandOf(name)->field;
             if (!std::isfinite(x)) return QString("%1 is not finite").arg(name);
             const auto limits = entry::LimitsOf(name);
             if (!limits || entry::CheckLimits(x, *limits) == entry::LimitCheck::Within) continue;
