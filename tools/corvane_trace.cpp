@@ -24,16 +24,9 @@ void PrintLine(const sim::Model& m, trace::CsvWriter& csv) {
         csv.Whole(i);
         csv.Number(m.LineLength * i / 200);
         csv.Number(m.LineVoltage[0][i]);
-        csv.Number(trace::Milliamperes(m, i));
+        csv.Number(trace::Milliamperes(m, m.LineCurrent[0][i]));
         csv.EndRow();
     }
-}
-
-// One tick, drawn when there are pictures to paint.
-void Step(sim::Model& m, std::int64_t tick, std::optional<trace::Pictures>& pictures) {
-    if (!pictures) return sim::Tick(m);
-    pictures->Tick(m);
-    pictures->Record(tick, m);
 }
 
 int Run(trace::TraceRun& run) {
@@ -49,19 +42,29 @@ int Run(trace::TraceRun& run) {
         }
         pictures->Record(0, m);
     }
+    std::optional<trace::ProbeWriter> rows;
+    if (!run.probes.empty()) rows.emplace(stdout, run.probes);
+    if (pictures) {
+        for (std::int64_t t = 1; t <= run.ticks; ++t) {
+            pictures->Tick(m);
+            pictures->Record(t, m);
+            if (rows) rows->Add(t, m, m.LineVoltage[0], m.LineCurrent[0]);
+        }
+    } else {
+        // The engine alone: a long run of ticks, the levels taking turns.
+        std::int64_t tick = 0;
+        sim::RunTicks(m, run.ticks, [&](const sim::Points& V, const sim::Points& I) {
+            ++tick;
+            if (rows) rows->Add(tick, m, V, I);
+        });
+    }
     bool written = true;
-    if (run.probes.empty()) {
-        for (std::int64_t t = 1; t <= run.ticks; ++t) Step(m, t, pictures);
+    if (rows) {
+        written = rows->Finish();
+    } else {
         trace::CsvWriter csv(stdout);
         PrintLine(m, csv);
         written = csv.Flush();
-    } else {
-        trace::ProbeWriter rows(stdout, run.probes);
-        for (std::int64_t t = 1; t <= run.ticks; ++t) {
-            Step(m, t, pictures);
-            rows.Add(t, m);
-        }
-        written = rows.Finish();
     }
     if (!written) {
         std::fputs("corvane-trace: the output could not be written\n", stderr);

@@ -18,12 +18,13 @@ ProbeWriter::~ProbeWriter() {
     if (writer_.joinable()) Finish();
 }
 
-void ProbeWriter::Add(std::int64_t tick, const sim::Model& m) {
+void ProbeWriter::Add(std::int64_t tick, const sim::Model& m, const sim::Points& V,
+                      const sim::Points& I) {
     if (filling_.values.empty()) filling_.firstTick = tick;
     filling_.values.push_back(1000 * m.PointDuration * tick);
     for (int p : probes_) {
-        filling_.values.push_back(m.LineVoltage[0][p]);
-        filling_.values.push_back(Milliamperes(m, p));
+        filling_.values.push_back(V[p]);
+        filling_.values.push_back(Milliamperes(m, I[p]));
     }
     if (filling_.values.size() >= kTicksPerBlock * (1 + 2 * probes_.size())) {
         Hand(std::move(filling_));

@@ -17,9 +17,7 @@ namespace trace {
 
 // Currents are stored as reference impedance × amperes; Zo is the reference after the run
 // start (Zo1 for a cascade).
-inline double Milliamperes(const sim::Model& m, int point) {
-    return 1000 * m.LineCurrent[0][point] / m.Zo;
-}
+inline double Milliamperes(const sim::Model& m, double current) { return 1000 * current / m.Zo; }
 
 class ProbeWriter {
   public:
@@ -29,8 +27,8 @@ class ProbeWriter {
     ProbeWriter(const ProbeWriter&) = delete;
     ProbeWriter& operator=(const ProbeWriter&) = delete;
 
-    // The state after `tick`: the time and each probe's voltage and current (mA).
-    void Add(std::int64_t tick, const sim::Model& m);
+    // The line `V`, `I` after `tick`: the time and each probe's voltage and current (mA).
+    void Add(std::int64_t tick, const sim::Model& m, const sim::Points& V, const sim::Points& I);
     // Writes what is left and waits for it; false when the output could not be written.
     bool Finish();
 

@@ -36,7 +36,8 @@ struct LoadCoefficients {
     double D = 0, A = 0, B = 0, P = 0, Q = 0;
 };
 
-using LineLevels = std::array<std::array<double, kPoints>, 2>;  // [level][point]
+using Points = std::array<double, kPoints>;  // one value per point
+using LineLevels = std::array<Points, 2>;    // [level][point]
 
 struct Model {
     // --- user parameters, with their start values and units ---

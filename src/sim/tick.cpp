@@ -11,75 +11,85 @@ namespace sim {
 
 namespace {
 
+// Each rule reads the present line from level Now and writes the next one into level Next. The
+// levels are constants, so the compiler knows the two never overlap and can keep values in
+// registers across the points.
+template <int Now, int Next = 1 - Now>
 void SourceEnd(Model& m, double e) {
     auto& V = m.LineVoltage;
     auto& I = m.LineCurrent;
     const double r1 = m.NormSourceResistance;
-    V[1][0] = (m.SourceVoltage + e * (r1 * (V[0][1] - I[0][1]))) * (1 / (r1 + 1));
-    I[1][0] = (m.SourceVoltage + e * (I[0][1] - V[0][1])) * (1 / (r1 + 1));
+    V[Next][0] = (m.SourceVoltage + e * (r1 * (V[Now][1] - I[Now][1]))) * (1 / (r1 + 1));
+    I[Next][0] = (m.SourceVoltage + e * (I[Now][1] - V[Now][1])) * (1 / (r1 + 1));
 }
 
+template <int Now, int Next = 1 - Now>
 void LineOnePoint(Model& m, int i, double h) {
     auto& V = m.LineVoltage;
     auto& I = m.LineCurrent;
-    V[1][i] = (((V[0][i - 1] + V[0][i + 1]) + I[0][i - 1]) - I[0][i + 1]) * h;
-    I[1][i] = (((I[0][i - 1] + I[0][i + 1]) + V[0][i - 1]) - V[0][i + 1]) * h;
+    V[Next][i] = (((V[Now][i - 1] + V[Now][i + 1]) + I[Now][i - 1]) - I[Now][i + 1]) * h;
+    I[Next][i] = (((I[Now][i - 1] + I[Now][i + 1]) + V[Now][i - 1]) - V[Now][i + 1]) * h;
 }
 
+template <int Now, int Next = 1 - Now>
 void Junction(Model& m, double e) {
     auto& V = m.LineVoltage;
     auto& I = m.LineCurrent;
     const double z1 = m.NormZ1, z2 = m.NormZ2;
     const double S = z1 + z2;
-    V[1][100] = e * ((z1 * z2 / S) * (((V[0][99] / z1 + I[0][99]) - I[0][101]) + V[0][101] / z2));
-    I[1][100] = e * ((((V[0][99] + z1 * I[0][99]) + z2 * I[0][101]) - V[0][101]) * (1 / S));
+    V[Next][100] =
+        e * ((z1 * z2 / S) * (((V[Now][99] / z1 + I[Now][99]) - I[Now][101]) + V[Now][101] / z2));
+    I[Next][100] =
+        e * ((((V[Now][99] + z1 * I[Now][99]) + z2 * I[Now][101]) - V[Now][101]) * (1 / S));
 }
 
+template <int Now, int Next = 1 - Now>
 void LineTwoPoint(Model& m, int i, double h) {
     auto& V = m.LineVoltage;
     auto& I = m.LineCurrent;
     const double z2 = m.NormZ2;
-    V[1][i] = ((V[0][i - 1] + V[0][i + 1]) + z2 * (I[0][i - 1] - I[0][i + 1])) * h;
-    I[1][i] = ((I[0][i - 1] + I[0][i + 1]) + (V[0][i - 1] - V[0][i + 1]) / z2) * h;
+    V[Next][i] = ((V[Now][i - 1] + V[Now][i + 1]) + z2 * (I[Now][i - 1] - I[Now][i + 1])) * h;
+    I[Next][i] = ((I[Now][i - 1] + I[Now][i + 1]) + (V[Now][i - 1] - V[Now][i + 1]) / z2) * h;
 }
 
+template <int Now, int Next = 1 - Now>
 void LoadEnd(Model& m, double e) {
     LoadBoundary(m);
     auto& V = m.LineVoltage;
     auto& I = m.LineCurrent;
     const double z2 = m.NormZ2;
     const LoadCoefficients& c = m.Load;
-    const double K = e * (I[0][199] + V[0][199] / z2);
+    const double K = e * (I[Now][199] + V[Now][199] / z2);
     m.LoadIncoming = K;
-    V[1][200] = ((c.A * V[0][200] + c.B * I[0][200]) + c.P * K) * (1 / c.D);
-    I[1][200] = (c.Q * K + ((V[0][200] * (-c.A)) / z2 - (c.B * I[0][200]) / z2)) * (1 / c.D);
+    V[Next][200] = ((c.A * V[Now][200] + c.B * I[Now][200]) + c.P * K) * (1 / c.D);
+    I[Next][200] = (c.Q * K + ((V[Now][200] * (-c.A)) / z2 - (c.B * I[Now][200]) / z2)) * (1 / c.D);
 }
 
 // The points in increasing order, `after` run after each one. The loop counter is our own:
 // a handler run from `after` may rewrite PointIndex (or restart the run) without sending the
 // loop out of the arrays. Every point reads the parameters afresh, so a change made by a
 // handler applies from the next point on; e alone is fixed for the whole tick.
-template <class After>
+template <int Now, class After>
 void UpdatePoints(Model& m, double e, After after) {
     const double h = (1.0 / 2) * e;
     m.PointIndex = 0;
-    SourceEnd(m, e);
+    SourceEnd<Now>(m, e);
     after();
     for (int i = 1; i < kJunction; ++i) {
         m.PointIndex = i;
-        LineOnePoint(m, i, h);
+        LineOnePoint<Now>(m, i, h);
         after();
     }
     m.PointIndex = kJunction;
-    Junction(m, e);
+    Junction<Now>(m, e);
     after();
     for (int i = kJunction + 1; i < kLastPoint; ++i) {
         m.PointIndex = i;
-        LineTwoPoint(m, i, h);
+        LineTwoPoint<Now>(m, i, h);
         after();
     }
     m.PointIndex = kLastPoint;
-    LoadEnd(m, e);
+    LoadEnd<Now>(m, e);
     after();
 }
 
@@ -89,10 +99,21 @@ void AdvanceLine(Model& m, const PointHook& afterEachPoint) {
     SourceValue(m, m.SourceType);
     const double e = StepFactor(m);
     if (afterEachPoint) {
-        UpdatePoints(m, e, [&afterEachPoint] { afterEachPoint(); });
+        UpdatePoints<0>(m, e, [&afterEachPoint] { afterEachPoint(); });
     } else {
-        UpdatePoints(m, e, [] {});  // no hook: nothing but the arithmetic
+        UpdatePoints<0>(m, e, [] {});  // no hook: nothing but the arithmetic
     }
+}
+
+int AdvanceFrom(Model& m, int present) {
+    SourceValue(m, m.SourceType);
+    const double e = StepFactor(m);
+    if (present == 0) {
+        UpdatePoints<0>(m, e, [] {});
+        return 1;
+    }
+    UpdatePoints<1>(m, e, [] {});
+    return 0;
 }
 
 void CountTick(Model& m) {

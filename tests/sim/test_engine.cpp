@@ -326,6 +326,42 @@ class Engine : public QObject {
         }
         QVERIFY(std::isfinite(LargestMagnitude(hooked)));
     }
+
+    // A long run with the levels taking turns is the same run as tick after tick, to the bit:
+    // the line seen after every tick, and at the end the whole model (both levels, the load's
+    // memory, the counters), for an even and an odd number of ticks and for none.
+    void runOfTicksIsTickAfterTick() {
+        const Circuit rows[] = {
+            {.load = "Capacitor", .source = "Pulse Train"},
+            {.load = "Inductor", .r1 = 10, .attenuation = 20},
+            {.load = "ParallelRC", .zo2 = 100, .cascaded = true, .source = "Sine"},
+            {.load = "SeriesRL", .r1 = 0, .zo1 = 75, .zo2 = 30, .cascaded = true},
+            {.load = "Impedance", .reactance = -30, .source = "Cosine", .attenuation = 5},
+            {.load = "Resistor", .r2 = 1e10, .source = "Pulse"},
+        };
+        for (const Circuit& c : rows)
+            for (int ticks : {0, 1, 600, 601}) {
+                sim::Model stepped = Started(c), run = stepped;
+                std::vector<std::array<double, 2>> seen;
+                sim::RunTicks(run, ticks, [&](const sim::Points& V, const sim::Points& I) {
+                    seen.push_back({V[200], I[0]});
+                });
+                for (int t = 0; t < ticks; ++t) {
+                    sim::Tick(stepped);
+                    const std::array<double, 2> want{stepped.LineVoltage[0][200],
+                                                     stepped.LineCurrent[0][0]};
+                    QVERIFY2(seen[t] == want, qPrintable(Row(c.load, "tick", t + 1)));
+                }
+                QVERIFY2(run.LineVoltage == stepped.LineVoltage &&
+                             run.LineCurrent == stepped.LineCurrent &&
+                             run.LoadIncoming == stepped.LoadIncoming &&
+                             run.Load.D == stepped.Load.D && run.Load.A == stepped.Load.A &&
+                             run.ElapsedTicks == ticks && run.SourceTicks == stepped.SourceTicks &&
+                             run.SourceVoltage == stepped.SourceVoltage &&
+                             run.PointIndex == stepped.PointIndex,
+                         qPrintable(Row(c.load, ticks)));
+            }
+    }
 };
 
 QTEST_APPLESS_MAIN(Engine)
