@@ -2,7 +2,7 @@
 // the command line (every option defaults to the program's start value) and prints CSV; on
 // request it also paints the plot, an animation of the run and its lattice diagram.
 
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -10,7 +10,7 @@
 
 #include "csv_writer.h"
 #include "netlist.h"
-#include "pictures.h"
+#include "picture_module.h"
 #include "probe_writer.h"
 #include "sim/engine.h"
 #include "trace_options.h"
@@ -33,9 +33,14 @@ int Run(trace::TraceRun& run) {
     sim::Model m = run.model;
     sim::PrepareRun(m, run.cascaded);
     sim::ResetLine(m);
-    std::optional<trace::Pictures> pictures;
+    std::unique_ptr<trace::PictureRun> pictures;
     if (run.pictures.Any()) {
-        pictures.emplace(run, m);
+        auto started = trace::StartPictures(run, m);
+        if (auto* failure = std::get_if<std::string>(&started)) {
+            std::fprintf(stderr, "%s\n", failure->c_str());
+            return 2;
+        }
+        pictures = std::move(std::get<std::unique_ptr<trace::PictureRun>>(started));
         if (const std::string refusal = pictures->Open(); !refusal.empty()) {
             std::fprintf(stderr, "%s\n", refusal.c_str());
             return 2;
@@ -106,9 +111,8 @@ int PrintNetlist(const trace::TraceRun& run, QStringList arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The arguments are read before the application exists: pictures need fonts, which only a
-    // GUI application (on the offscreen platform: no window system needed) provides, and the
-    // CSV path should not pay for starting one.
+    // No application object here: pictures need a GUI application for their fonts, which the
+    // picture module starts, and the CSV path should not pay for starting one.
     QCoreApplication::setApplicationName("corvane-trace");
     QCoreApplication::setApplicationVersion(CORVANE_VERSION);
     QStringList arguments;
@@ -124,17 +128,5 @@ int main(int argc, char** argv) {
     }
     trace::TraceRun& run = std::get<trace::TraceRun>(request);
     if (run.netlist) return PrintNetlist(run, arguments);
-    std::unique_ptr<QCoreApplication> app;
-    int appArgc = 1;
-    if (run.pictures.Any()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        // The platform's notes about a session it does not need (no runtime folder as root, no
-        // screen) are no business of the user's; real failures are still reported.
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-            if (type == QtCriticalMsg || type == QtFatalMsg)
-                std::fprintf(stderr, "corvane-trace: %s\n", qPrintable(text));
-        });
-        app = std::make_unique<QGuiApplication>(appArgc, argv);
-    }
     return Run(run);
 }

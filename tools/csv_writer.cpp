@@ -9,7 +9,7 @@ namespace trace {
 
 namespace {
 // Written out when this full; the slack holds the longest row that can follow.
-constexpr std::size_t kBlock = 1 << 20;
+constexpr std::size_t kBlock = 1 << 16;
 constexpr std::size_t kSlack = 4096;
 }  // namespace
 

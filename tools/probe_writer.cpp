@@ -5,7 +5,7 @@
 namespace trace {
 
 namespace {
-constexpr std::size_t kTicksPerBlock = 4096;
+constexpr std::size_t kTicksPerBlock = 1024;
 }
 
 ProbeWriter::ProbeWriter(std::FILE* out, std::vector<int> probes)
@@ -46,9 +46,13 @@ void ProbeWriter::Write() {
     CsvWriter csv(out_);
     csv.Text("tick,time_ns,point,voltage_V,current_mA");
     csv.EndRow();
+    // The writer's own copy: the engine's thread writes the block being filled at every tick,
+    // and the probes beside it would share its cache line, moving it between the cores at
+    // every row.
+    const std::vector<int> probes = probes_;
     CsvWriter::Memo time;
-    std::vector<std::pair<CsvWriter::Memo, CsvWriter::Memo>> memos(probes_.size());
-    const std::size_t stride = 1 + 2 * probes_.size();
+    std::vector<std::pair<CsvWriter::Memo, CsvWriter::Memo>> memos(probes.size());
+    const std::size_t stride = 1 + 2 * probes.size();
     for (;;) {
         Block block;
         {
@@ -63,10 +67,10 @@ void ProbeWriter::Write() {
         for (std::size_t t = 0; t < ticks; ++t) {
             const double* v = &block.values[t * stride];
             const std::int64_t tick = block.firstTick + std::int64_t(t);
-            for (std::size_t k = 0; k < probes_.size(); ++k) {
+            for (std::size_t k = 0; k < probes.size(); ++k) {
                 csv.Whole(tick);
                 csv.Number(v[0], time);
-                csv.Whole(probes_[k]);
+                csv.Whole(probes[k]);
                 csv.Number(v[1 + 2 * k], memos[k].first);
                 csv.Number(v[2 + 2 * k], memos[k].second);
                 csv.EndRow();

@@ -2,9 +2,10 @@
 # Installs the build into a scratch folder as a package would, and checks what a distribution
 # and a desktop read there: the file list, the desktop entry, the metainfo, the manual pages,
 # the completion, and that the installed corvane-trace is the built one.
-# Usage: install_test.sh BUILD_FOLDER SOURCE_FOLDER
+# Usage: install_test.sh BUILD_FOLDER SOURCE_FOLDER LIBRARY_FOLDER (as configured: lib, or
+# lib/<architecture> for the prefix /usr)
 set -euo pipefail
-build=$1 source=$2
+build=$1 source=$2 libdir=$3
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 failures=0
@@ -12,7 +13,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 installed=$(cd "$root" && find . -type f -printf '%P\n' | LC_ALL=C sort)
-expected=$(LC_ALL=C sort "$source/tests/install/expected-files.txt")
+expected=$(sed "s|^usr/LIBDIR/|usr/$libdir/|" "$source/tests/install/expected-files.txt" | LC_ALL=C sort)
 [ "$installed" = "$expected" ] ||
   fail "installed files differ from the expected list:"$'\n'"$(diff <(echo "$expected") <(echo "$installed"))"
 
@@ -38,6 +39,20 @@ for args in "" "--load Capacitor --cascade --zo2 100 --ticks 400 --probe 0 --pro
 done
 "$root/usr/bin/corvane-trace" --version | grep -qx "corvane-trace [0-9.]*" ||
   fail "installed corvane-trace --version"
+# The pictures come from the installed module, found beside the installed tool; a tool without
+# its module refuses them in one line and leaves no file.
+pictures="--source Pulse --cascade --zo2 100 --ticks 150"
+# shellcheck disable=SC2086
+"$build/tools/corvane-trace" $pictures --png "$root/built.png" --gif "$root/built.gif" >/dev/null &&
+  "$root/usr/bin/corvane-trace" $pictures --png "$root/ours.png" --gif "$root/ours.gif" >/dev/null &&
+  cmp -s "$root/built.png" "$root/ours.png" && cmp -s "$root/built.gif" "$root/ours.gif" ||
+  fail "installed corvane-trace paints other pictures than the built one"
+mkdir "$root/alone" && cp "$root/usr/bin/corvane-trace" "$root/alone/"
+out=$("$root/alone/corvane-trace" --png "$root/alone/p.png" 2>&1 >/dev/null) && status=0 || status=$?
+[ "$status" -eq 2 ] && grep -qx "corvane-trace: the pictures cannot be painted: .*" <<<"$out" &&
+  [ "$(ls "$root/alone")" = corvane-trace ] ||
+  fail "a tool without its picture module: status $status, $out"
+rm -rf "$root/alone" "$root"/*.png "$root"/*.gif
 
 for page in corvane corvane-trace; do
   file=$share/man/man1/$page.1.gz
