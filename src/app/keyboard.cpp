@@ -73,11 +73,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 void Form1::SetUpKeyboard() {
     QWidget* previous = nullptr;
+    QWidget* first = nullptr;
     for (const ElementRow* row : WindowReadingOrder()) {
         QWidget* widget = Element(QString::fromLatin1(row->name));
         if (!widget || !(widget->focusPolicy() & Qt::TabFocus)) continue;
         if (previous) setTabOrder(previous, widget);
         previous = widget;
+        if (!first && widget->isEnabled()) first = widget;
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->installEventFilter(this);
         if (auto* option = qobject_cast<QRadioButton*>(widget))
             connect(option, &QRadioButton::toggled, this, &Form1::OptionFocus);
@@ -90,6 +92,8 @@ void Form1::SetUpKeyboard() {
              Element(QString::fromLatin1(frame))->findChildren<QRadioButton*>())
             option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
     }
+    // The window opens with the focus where reading starts, so the first Tab goes on from there.
+    if (first) first->setFocus(Qt::OtherFocusReason);
 }
 
 // Tab enters a group of option buttons at its selected one and leaves it from there; the arrow

@@ -44,6 +44,16 @@ inline void Click(QWidget* w) {
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, w->height() / 2));
 }
 
+// Resizes the window so that its client area is `s` times the designed one (to whole pixels)
+// and `extra` pixels wider, and returns the scale the window chose.
+inline double ScaleTo(app::Form1& f, double s, int extra = 0) {
+    const QSize designed = f.DesignedClientSize();
+    f.resize(int(std::ceil(designed.width() * s)) + extra,
+             int(std::ceil(designed.height() * s)) + f.menuBar()->height());
+    QCoreApplication::processEvents();
+    return f.WindowScale();
+}
+
 // A _data() of row numbers into a table the test reads.
 inline void Rows(size_t count) {
     QTest::addColumn<int>("row");

@@ -34,11 +34,12 @@ class KeyboardTest : public QObject {
   private slots:
     // Reading order, rows from the top: the load frame at the top right, the source and line,
     // the run buttons, the advanced frame beside the plot, the plot's buttons, the boxes and
-    // the slider. Greyed and hidden elements are passed over, and an option group is one stop,
-    // at its selected button.
+    // the slider; the window opens with the focus on the first. Greyed and hidden elements are
+    // passed over, and an option group is one stop, at its selected button.
     void tabOrder() {
         Window w;
         QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        QCOMPARE(FocusName(), "optResistor");  // where reading starts
         QCOMPARE(TabRound(*w).join(' '),
                  "optResistor cmdR2 cmdR1 cmdPeakVoltage cmdZo cmdSimulate cmdStop cmdCancel "
                  "chkMeter chkVoltage chkCurrent chkEnvelope sldSpeedControl");
@@ -75,6 +76,21 @@ class KeyboardTest : public QObject {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(QString::fromStdString(w->Model().LoadType), "Inductor");
         QVERIFY(w->FlagOf("mnuLLoad", app::Flag::Visible));
+    }
+
+    // Every stop of the Tab round shows that it has the focus, and shows it no more when Tab
+    // moves on: a keyboard user on a projected screen must see where the next key goes.
+    void focusIsShown() {
+        Window w;
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        const QStringList stops = TabRound(*w);
+        for (const QString& name : stops) {  // the round ends where it began
+            QWidget* stop = QApplication::focusWidget();
+            QCOMPARE(stop->objectName(), name);
+            const QImage focused = stop->grab().toImage();
+            QTest::keyClick(stop, Qt::Key_Tab);
+            QVERIFY2(stop->grab().toImage() != focused, qPrintable(name));
+        }
     }
 
     // Return and Enter press a focused button as Space does; a greyed one ignores them.

@@ -11,16 +11,6 @@ using namespace apptest;
 
 namespace {
 
-// Resizes the window so that its client area is `s` times the designed one (to whole pixels)
-// and `extra` pixels wider, and returns the scale the window chose.
-double ScaleTo(app::Form1& f, double s, int extra = 0) {
-    const QSize designed = f.DesignedClientSize();
-    f.resize(int(std::ceil(designed.width() * s)) + extra,
-             int(std::ceil(designed.height() * s)) + f.menuBar()->height());
-    QCoreApplication::processEvents();
-    return f.WindowScale();
-}
-
 QRect Designed(const app::ElementRow& row) {
     return display::TwipsToPixels(row.left, row.top, row.width, row.height);
 }
