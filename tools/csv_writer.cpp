@@ -41,13 +41,15 @@ void CsvWriter::Number(double x) {
 void CsvWriter::Number(double x, Memo& memo) {
     x += 0.0;
     const auto bits = std::bit_cast<std::uint64_t>(x);
-    if (memo.length == 0 || memo.bits != bits) {
-        memo.bits = bits;
-        memo.length = int(std::to_chars(memo.text, std::end(memo.text), x).ptr - memo.text);
+    // Fibonacci hashing: the top bits of the product depend on every bit of the number.
+    Memo::Entry& entry = memo.entries[(bits * 0x9E3779B97F4A7C15u) >> 60];
+    if (entry.length == 0 || entry.bits != bits) {
+        entry.bits = bits;
+        entry.length = int(std::to_chars(entry.text, std::end(entry.text), x).ptr - entry.text);
     }
     Separate();
-    std::memcpy(end_, memo.text, sizeof memo.text);  // a fixed size: one move, no length loop
-    end_ += memo.length;
+    std::memcpy(end_, entry.text, sizeof entry.text);  // a fixed size: one move, no length loop
+    end_ += entry.length;
 }
 
 void CsvWriter::EndRow() {
