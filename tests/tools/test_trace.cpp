@@ -103,19 +103,12 @@ class TraceTool : public QObject {
              "510,101.99999999999999,0,0.6377627765849818,7.2447444683003654\n"
              "510,101.99999999999999,100,0.49128569612150336,10.820952623141851\n"
              "510,101.99999999999999,200,0.0632417654989559,1.2360105646593618\n"},
-            {{"--source", "Sine", "--load", "Inductor", "--load-inductance", "0.3",
-              "--source-resistance", "10", "--attenuation", "5", "--ticks", "999"},
-             "999,199.79999999999998,0,-0.2489227507307786,0.023286357391757072\n"
-             "999,199.79999999999998,100,-0.22130042188232837,0.5704380340774103\n"
-             "999,199.79999999999998,200,-0.45032313871673696,-3.8881059273678757\n"},
         };
         for (const auto& [arguments, last] : rows) {
             const Result r =
                 Trace(arguments + QStringList{"--probe", "0", "--probe", "100", "--probe", "200"});
             QCOMPARE(r.exitCode, 0);
-            const QList<QByteArray> lines = r.out.split('\n');
-            QVERIFY(lines.size() > 4);
-            QCOMPARE(QString(lines.mid(lines.size() - 4).join('\n')), QString(last));
+            QCOMPARE(QString(r.out.right(qstrlen(last) + 1)), '\n' + QString(last));
         }
     }
 
@@ -124,7 +117,6 @@ class TraceTool : public QObject {
     void refusals() {
         const std::pair<QStringList, const char*> rows[] = {
             {{"--zo", "0"}, "--zo: 0 is below the minimum 1"},
-            {{"--zo2", "2e10"}, "--zo2: 2e10 is above the maximum 10000000000"},
             {{"--peak-voltage", "1,5"}, "--peak-voltage: 1,5 is not a number"},
             {{"--phase-velocity", "-50"},
              "--phase-velocity: -50 cannot be negative; the minimum is 10"},
@@ -136,9 +128,6 @@ class TraceTool : public QObject {
             {{"--probe", "2.5"}, "--probe: 2.5 is not a whole number"},
             {{"--impedance", "5"}, "Unknown option 'impedance'."},
             {{"--png", "a.png", "--zoom", "3"}, "--zoom: 3 is not a power of two from 1/32 to 32"},
-            {{"--lattice", "l.png", "--scale", "9"}, "--scale: 9 is above the maximum 8"},
-            {{"--png", "a.png", "--show", "all"},
-             "--show: all is not one of voltage, current, both"},
             {{"--png", "a.png", "--every", "5"}, "--every applies only with --gif"},
             {{"--png", "x", "--lattice", "x"}, "--lattice: x is also the file of --png"},
             {{"--gif="}, "--gif: no file name"},
