@@ -1,5 +1,5 @@
 // The window with the keyboard alone: the order Tab visits the elements in, option groups
-// entered at their selection, Return and Enter, Escape on the help window and the about box,
+// entered at their selection, focus shown, Escape on the help window and the about box,
 // and the names a screen reader announces.
 
 #include <QAccessible>
@@ -90,22 +90,6 @@ class KeyboardTest : public QObject {
             const QImage focused = stop->grab().toImage();
             QTest::keyClick(stop, Qt::Key_Tab);
             QVERIFY2(stop->grab().toImage() != focused, qPrintable(name));
-        }
-    }
-
-    // Return and Enter press a focused button as Space does; a greyed one ignores them.
-    void returnAndEnter() {
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-            Window w;
-            w.dialogs->answers = {"75"};
-            QTest::keyClick(w->cmdStep, key);
-            QVERIFY(!w->Timer1->isActive());
-            QTest::keyClick(w->cmdSimulate, key);
-            QVERIFY(w->Timer1->isActive());
-            QTest::keyClick(w->Element("cmdR1"), key);
-            QCOMPARE(w->Element("lblR1")->property("text").toString(), "75 Ω");
-            QTest::keyClick(w->chkCurrent, key);
-            QVERIFY(w->chkCurrent->isChecked());
         }
     }
 

@@ -3,7 +3,6 @@
 
 #include <tuple>
 
-#include "display/plot_area.h"
 #include "display/trace_drawing.h"
 #include "form_fixture.h"
 
@@ -11,21 +10,13 @@ using namespace apptest;
 
 namespace {
 
-const QColor kVoltage(display::kVoltageColour), kCurrent(display::kCurrentColour);
-const QColor kWhite(Qt::white), kGreen(0, 255, 0);
+const QRgb kVoltage = display::kVoltageColour, kCurrent = display::kCurrentColour;
+const QRgb kWhite = qRgb(255, 255, 255), kGreen = qRgb(0, 255, 0);
 
 // The plot is 389 × 221 pixels inside its border at the offscreen platform's 96 dpi (half sizes
 // 194.5 and 110.5); at zoom 1 and a 1 V peak a volt is a quarter of the height, 55.25 rows.
 int X(int i) { return int(std::nearbyint(389.0 * i / 200)); }
 int Y(double volts, double zoom = 1) { return int(std::nearbyint(110.5 - 55.25 * zoom * volts)); }
-
-// Rows of column x that show `colour`.
-QList<int> RowsOf(app::Form1& f, int x, const QColor& colour) {
-    QList<int> rows;
-    for (int y = 0; y < f.Picture1->Surface().height(); ++y)
-        if (f.Picture1->Surface().pixelColor(x, y) == colour) rows << y;
-    return rows;
-}
 
 // Whether a run goes on, Zoom In first, the button, where, and the reading; an empty reading
 // leaves the status line as it was. The zero line lies between rows 110 and 111, so row 110
@@ -69,28 +60,11 @@ class PlotTest : public QObject {
         }
     }
 
-    // Five clicks in reach 32 in silence, ten out 1/32; the click beyond is refused each time,
-    // with the same message.
-    void zoomLimit() {
-        Window w;
-        Halt(*w, 5);
-        Click(w->cmdZoomIn);
-        const QString readout = w->lblDisplay->text();
-        Click(w->cmdZoomIn);
-        Click(w->cmdZoomOut);  // in, then out: the same factor and readout again
-        QCOMPARE(w->ZoomFactor, 2.0);
-        QCOMPARE(w->lblDisplay->text(), readout);
-        for (int i = 0; i < 5; ++i) Click(w->cmdZoomIn);
-        QCOMPARE(w->ZoomFactor, 32.0);
-        for (int i = 0; i < 11; ++i) Click(w->cmdZoomOut);
-        QCOMPARE(w->ZoomFactor, 1.0 / 32);
-        QCOMPARE(w.dialogs->messages,
-                 QStringList(2, "Zoomed Out!|You have reached the Zoom's limit. |48"));
-    }
-
-    // Running, the readout changes at once; the traces wait for the next tick. Ahead of the step
-    // the line is at rest, on the axis row alone: 110.5 rounds to the even 110.
-    void zoomWhileFreeRunning() {
+    // Running, a zoom changes the readout at once; the traces wait for the next tick. Ahead of
+    // the step the line is at rest, on the axis row alone: 110.5 rounds to the even 110. Five
+    // clicks in reach 32 in silence, ten out 1/32; the click beyond is refused each time, with
+    // the same message.
+    void zoomWhileFreeRunningAndItsLimits() {
         Window w;
         FreeRun(*w, 20);
         const QImage before = w->Picture1->Surface().copy();
@@ -100,6 +74,12 @@ class PlotTest : public QObject {
         w->Timer1_Timer();
         QCOMPARE(RowsOf(*w, X(5), kVoltage), QList<int>{Y(0.5, 2)});
         QCOMPARE(RowsOf(*w, X(100), kVoltage), QList<int>{110});
+        for (int i = 0; i < 5; ++i) Click(w->cmdZoomIn);
+        QCOMPARE(w->ZoomFactor, 32.0);
+        for (int i = 0; i < 11; ++i) Click(w->cmdZoomOut);
+        QCOMPARE(w->ZoomFactor, 1.0 / 32);
+        QCOMPARE(w.dialogs->messages,
+                 QStringList(2, "Zoomed Out!|You have reached the Zoom's limit. |48"));
     }
 
     // A press on the plot with the meter on: the reading, the cross-hair and the step mode.
@@ -135,7 +115,7 @@ class PlotTest : public QObject {
         Halt(*w, 250);
         const int traced = RowsOf(*w, X(180), kVoltage).size();
         QCOMPARE(traced, 1);
-        const auto only = [&](const QColor& colour) {
+        const auto only = [&](QRgb colour) {
             return RowsOf(*w, X(180), colour).size() == 221 &&
                    RowsOf(*w, X(50), colour).size() == 221;
         };
@@ -148,13 +128,13 @@ class PlotTest : public QObject {
         Click(w->chkVoltage);
         QVERIFY(only(kWhite));
         Click(w->chkEnvelope);
-        QCOMPARE(w->Picture1->BackColor(), kGreen);
+        QCOMPARE(w->Picture1->BackColor(), QColor(kGreen));
         QVERIFY(only(kGreen));
         Click(w->cmdStep);
         w->Timer1_Timer();
         QCOMPARE(RowsOf(*w, X(50), kCurrent).size(), 1);
         Click(w->chkEnvelope);
-        QCOMPARE(w->Picture1->BackColor(), kWhite);
+        QCOMPARE(w->Picture1->BackColor(), QColor(kWhite));
         QVERIFY(only(kWhite));
     }
 
