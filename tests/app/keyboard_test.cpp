@@ -19,7 +19,10 @@ QString FocusName() {
 // show it no more when Tab moves on (a keyboard user on a projected screen must see where the
 // next key goes); one that does not is marked "(unmarked)".
 QStringList TabRound(app::Form1& f, const char* first = "optResistor") {
+    // Arrived at by the keyboard, as a window shows the focus only then.
     f.Element(first)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QStringList visited;
     for (int i = 0; i < 40 && (visited.isEmpty() || FocusName() != first); ++i) {
         QWidget* stop = QApplication::focusWidget();
