@@ -6,11 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
-CORVANE_BUILD=build-sanitize \
-  CORVANE_CMAKE_ARGS="-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DCORVANE_SANITIZE=ON" \
-  scripts/setup.sh
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
-export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+source scripts/sanitized.sh
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 cd build-sanitize/fuzz

@@ -3,8 +3,10 @@
 # The 16-pixel one has its own drawing, fitted to whole pixels so that it still reads.
 set -euo pipefail
 cd "$(dirname "$0")/../data/icons"
-id=org.corvane.Corvane
-for size in 16 32 48 64 128 256; do
+# The id and the sizes as the build has them.
+setting() { sed -n "s/^set($1 \(.*\))$/\1/p" ../../CMakeLists.txt; }
+id=$(setting CORVANE_APP_ID)
+for size in $(setting CORVANE_ICON_SIZES); do
   source=$id.svg
   [ "$size" -eq 16 ] && source=$id-16.svg
   mkdir -p "hicolor/${size}x${size}/apps"

@@ -22,6 +22,16 @@ const QString kTypeface = QStringLiteral("Times New Roman");
 constexpr qreal kTitlePoints = 18;
 constexpr qreal kTextPoints = 12;
 
+// Designed places in twips (left, top, width, height). The tree, the text pane and Quit Help
+// follow the window's size (HelpWindow::PlaceGrowingElements).
+struct TwipRect {
+    int left, top, width, height;
+    QRect Pixels(double dpi) const { return display::TwipsToPixels(left, top, width, height, dpi); }
+};
+constexpr TwipRect kTreePlace{240, 1080, 2775, 3855};
+constexpr TwipRect kTextPlace{3120, 1080, 5055, 3855};
+constexpr TwipRect kQuitPlace{6120, 5040, 975, 375};
+
 void SetPointSize(QTextCursor range, qreal points) {
     QTextCharFormat format;
     format.setFontPointSize(points);
@@ -55,15 +65,13 @@ HelpWindow::HelpWindow(QWidget* parent)
     // Long titles scroll sideways rather than being cut short with an ellipsis.
     tvwHelpTree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tvwHelpTree->header()->setStretchLastSection(false);
-    tvwHelpTree->setGeometry(display::TwipsToPixels(240, 1080, 2775, 3855, logicalDpiX()));
 
     rtfHelpDisplay->setObjectName(QStringLiteral("rtfHelpDisplay"));
     rtfHelpDisplay->setFont(QFont(kTypeface, 12));
     rtfHelpDisplay->setReadOnly(true);
-    rtfHelpDisplay->setGeometry(display::TwipsToPixels(3120, 1080, 5055, 3855, logicalDpiX()));
 
     cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
-    cmdQuit->setGeometry(display::TwipsToPixels(6120, 5040, 975, 375, logicalDpiX()));
+    PlaceGrowingElements();
 
     BuildTree();
 
@@ -111,19 +119,22 @@ void HelpWindow::ShowTopicOf(QTreeWidgetItem* node) {
     rtfHelpDisplay->setTextCursor(QTextCursor(document));
 }
 
-// The extra room goes to the tree and the text pane in proportion to their designed widths, and
-// all of the extra height; Quit Help keeps its distance from the bottom right corner.
 void HelpWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    PlaceGrowingElements();
+}
+
+// The extra room goes to the tree and the text pane in proportion to their designed widths, and
+// all of the extra height; Quit Help keeps its distance from the bottom right corner. At the
+// designed size every element is at its designed place.
+void HelpWindow::PlaceGrowingElements() {
     const double dpi = logicalDpiX();
-    const QSize extra = size() - minimumSize();
-    const QRect tree = display::TwipsToPixels(240, 1080, 2775, 3855, dpi);
-    const QRect text = display::TwipsToPixels(3120, 1080, 5055, 3855, dpi);
+    const QSize extra = (size() - minimumSize()).expandedTo({0, 0});
+    const QRect tree = kTreePlace.Pixels(dpi), text = kTextPlace.Pixels(dpi);
     const int treeExtra = extra.width() * tree.width() / (tree.width() + text.width());
     tvwHelpTree->setGeometry(tree.adjusted(0, 0, treeExtra, extra.height()));
     rtfHelpDisplay->setGeometry(text.adjusted(treeExtra, 0, extra.width(), extra.height()));
-    cmdQuit->setGeometry(display::TwipsToPixels(6120, 5040, 975, 375, dpi)
-                             .translated(extra.width(), extra.height()));
+    cmdQuit->setGeometry(kQuitPlace.Pixels(dpi).translated(extra.width(), extra.height()));
 }
 
 void HelpWindow::closeEvent(QCloseEvent* event) {

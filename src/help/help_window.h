@@ -33,6 +33,7 @@ class HelpWindow : public QWidget {
 
   private:
     void BuildTree();
+    void PlaceGrowingElements();
 
     QLabel* lblSelectTopic;
     QTreeWidget* tvwHelpTree;

@@ -96,13 +96,12 @@ void UpdatePoints(Model& m, double e, After after) {
 }  // namespace
 
 void AdvanceLine(Model& m, const PointHook& afterEachPoint) {
-    SourceValue(m, m.SourceType);
-    const double e = StepFactor(m);
-    if (afterEachPoint) {
-        UpdatePoints<0>(m, e, [&afterEachPoint] { afterEachPoint(); });
-    } else {
-        UpdatePoints<0>(m, e, [] {});  // no hook: nothing but the arithmetic
+    if (!afterEachPoint) {
+        AdvanceFrom(m, 0);  // no hook: nothing but the arithmetic
+        return;
     }
+    SourceValue(m, m.SourceType);
+    UpdatePoints<0>(m, StepFactor(m), [&afterEachPoint] { afterEachPoint(); });
 }
 
 int AdvanceFrom(Model& m, int present) {

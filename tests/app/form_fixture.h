@@ -10,6 +10,7 @@
 #include "app/form1.h"
 #include "app/menu_table.h"
 #include "app/schematic.h"
+#include "display/plot_area.h"
 
 namespace apptest {
 
@@ -52,6 +53,17 @@ inline double ScaleTo(app::Form1& f, double s, int extra = 0) {
              int(std::ceil(designed.height() * s)) + f.menuBar()->height());
     QCoreApplication::processEvents();
     return f.WindowScale();
+}
+
+// Rows of column x of `image` that show `colour`; of the plot's surface, in device pixels.
+inline QList<int> RowsOf(const QImage& image, int x, QRgb colour) {
+    QList<int> rows;
+    for (int y = 0; y < image.height(); ++y)
+        if (image.pixel(x, y) == colour) rows << y;
+    return rows;
+}
+inline QList<int> RowsOf(app::Form1& f, int x, QRgb colour) {
+    return RowsOf(f.Picture1->Surface(), x, colour);
 }
 
 // A _data() of row numbers into a table the test reads.

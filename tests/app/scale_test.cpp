@@ -1,9 +1,7 @@
-// The window enlarged: the designed layout at one factor s, the plot in its own coordinates, so
-// readings and traces are the same at any size. Each test runs at s = 2 and at an uneven s.
+// The window enlarged: the designed layout at one factor s, at s = 2 and at an uneven s. (The
+// plot's traces and readings at any size are the plot tests'.)
 
 #include "app/window_scale.h"
-#include "display/plot_area.h"
-#include "display/trace_drawing.h"
 #include "display/twips.h"
 #include "form_fixture.h"
 
@@ -13,36 +11,6 @@ namespace {
 
 QRect Designed(const app::ElementRow& row) {
     return display::TwipsToPixels(row.left, row.top, row.width, row.height);
-}
-
-// Design pixels of `image` (any pixel ratio) that show `colour`: each device pixel counted for
-// the design pixel it lies in.
-QSet<QPoint> DesignPixels(const QImage& image, QRgb colour) {
-    const double s = image.devicePixelRatio();
-    QSet<QPoint> at;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == colour) at << QPoint(int(x / s), int(y / s));
-    return at;
-}
-// Every pixel of `a` within `reach` pixels of some pixel of `b`.
-bool Near(const QSet<QPoint>& a, const QSet<QPoint>& b, int reach = 1) {
-    for (const QPoint& p : a) {
-        bool found = false;
-        for (int dx = -reach; dx <= reach && !found; ++dx)
-            for (int dy = -reach; dy <= reach && !found; ++dy)
-                found = b.contains(p + QPoint(dx, dy));
-        if (!found) return false;
-    }
-    return true;
-}
-
-// Rows of device column x of the plot's surface that show `colour`.
-QList<int> RowsOf(const QImage& image, int x, QRgb colour) {
-    QList<int> rows;
-    for (int y = 0; y < image.height(); ++y)
-        if (image.pixel(x, y) == colour) rows << y;
-    return rows;
 }
 
 }  // namespace
@@ -84,27 +52,23 @@ class ScaleTest : public QObject {
             QCOMPARE(w->Element(name)->font().pointSizeF(), points * s);
         QCOMPARE(w->Element("Frame1")->font().bold(), true);
         // The check box's box grows too, so the caption does not outgrow it.
-        QStyleOptionButton box;
-        box.initFrom(w->chkMeter);
-        QVERIFY(w->chkMeter->style()
-                    ->subElementRect(QStyle::SE_CheckBoxIndicator, &box, w->chkMeter)
-                    .height() >= int(13 * s) - 1);
+        const auto indicator = [&] {
+            QStyleOptionButton box;
+            box.initFrom(w->chkMeter);
+            return w->chkMeter->style()
+                ->subElementRect(QStyle::SE_CheckBoxIndicator, &box, w->chkMeter)
+                .height();
+        };
+        QVERIFY(indicator() >= int(13 * s) - 1);
         if (asked == 2) QCOMPARE(w->cmdSimulate->geometry(), QRect(256, 336, 178, 50));
 
         w->resize(300, 200);  // the designed size is the smallest
         QCoreApplication::processEvents();
         QCOMPARE(w->WindowScale(), 1.0);
-        QCOMPARE(w->client->size(), QSize(777, 539));
         QCOMPARE(w->client->geometry(), QRect(0, 0, 777, 539));
         QCOMPARE(w->cmdSimulate->geometry(), QRect(128, 168, 89, 25));
         QCOMPARE(w->Element("lblR1")->font().pointSizeF(), 10.0);
-        QStyleOptionButton designed;
-        designed.initFrom(w->chkMeter);
-        QCOMPARE(w->chkMeter
-                     ->style()  // the style's own box again
-                     ->subElementRect(QStyle::SE_CheckBoxIndicator, &designed, w->chkMeter)
-                     .height(),
-                 QApplication::style()->pixelMetric(QStyle::PM_IndicatorHeight));
+        QCOMPARE(indicator(), QApplication::style()->pixelMetric(QStyle::PM_IndicatorHeight));
     }
 
     // A label's text stands at the top of its box, so the values beside Zo1 (a one-line box) and
@@ -130,124 +94,6 @@ class ScaleTest : public QObject {
         QVERIFY(w->Element("lblZo2")->isVisible());
         QVERIFY(firstInkedRow("lblZo1") >= 0);
         QCOMPARE(firstInkedRow("lblZo2"), firstInkedRow("lblZo1"));
-    }
-
-    // The load symbol drawn again at the scaled places, its pen s pixels wide, on the window's
-    // surface: the resistor of start-up, then a capacitor chosen at the new size, which leaves
-    // no trace of the resistor. The conductors grow to 4·s pixels.
-    void loadSymbol_data() { scales_data(); }
-    void loadSymbol() {
-        QFETCH(double, asked);
-        const QRgb ink = QColor(Qt::black).rgb();
-        QSet<QPoint> designed[2];
-        {
-            Window w;
-            designed[0] = DesignPixels(w->Surface(), ink);
-            Click(w->Element("optCapacitor"));
-            designed[1] = DesignPixels(w->Surface(), ink);
-        }
-        Window w;
-        const double s = ScaleTo(*w, asked);
-        QCOMPARE(w->Surface().devicePixelRatio(), s);
-        for (int k : {0, 1}) {
-            if (k == 1) Click(w->Element("optCapacitor"));
-            const QSet<QPoint> scaled = DesignPixels(w->Surface(), ink);
-            QVERIFY(Near(scaled, designed[k]) && Near(designed[k], scaled));
-            // A vertical stroke is s pixels wide: the resistor's lead, the capacitor's.
-            const int x = k == 0 ? 497 : 513, y = 72;
-            int wide = 0;
-            for (int dx = -4; dx <= 4; ++dx)
-                wide += w->Surface().pixel(int(x * s) + dx, int(y * s)) == ink;
-            QVERIFY(wide == int(std::floor(s)) || wide == int(std::ceil(s)));
-        }
-        QWidget* conductor = w->Element("Line21");
-        const QImage drawn = conductor->grab().toImage();
-        int thick = 0;
-        for (int y = 0; y < drawn.height(); ++y)
-            thick += drawn.pixel(drawn.width() / 2, y) == qRgb(192, 0, 0);
-        QCOMPARE(thick, int(std::lround(4 * s)));
-    }
-
-    // A reading names the same voltage and distance at any size for the same point of the plot.
-    void meterAtAnyScale_data() { scales_data(); }
-    void meterAtAnyScale() {
-        QFETCH(double, asked);
-        const QPoint points[] = {{194, 110}, {0, 0}, {388, 220}, {37, 171}};
-        QStringList readings[2];
-        for (int k : {0, 1}) {
-            Window w;
-            const double s = k ? ScaleTo(*w, asked) : 1.0;
-            FreeRun(*w, 30);
-            Click(w->chkMeter);
-            for (const QPoint& p : points) {
-                // The first screen pixel of the plot pixel, inside the border.
-                const QPoint at(int(std::ceil((p.x() + 2) * s)), int(std::ceil((p.y() + 2) * s)));
-                QTest::mousePress(w->Picture1, Qt::LeftButton, {}, at);
-                readings[k] << w->lblDisplay->text();
-            }
-        }
-        QCOMPARE(readings[1], readings[0]);
-        QVERIFY(readings[0][0].contains("Distance = 4.79 m"));
-    }
-
-    // A run started at the designed size: after the resize its traces lie at the scaled places,
-    // drawn sharp (a design pixel is s device pixels, no more), and the run goes on drawing
-    // there. The plot's coordinates, and so the points, do not change.
-    void tracesSurviveAResize_data() { scales_data(); }
-    void tracesSurviveAResize() {
-        QFETCH(double, asked);
-        Window w;
-        w->Model().LoadResistance = 1e10;
-        w->chkCurrent->setChecked(true);
-        Halt(*w, 250);
-        const auto voltage = w->VoltagePoints;
-        const double s = ScaleTo(*w, asked);
-        QCOMPARE(w->Picture1->InnerWidth(), 389);
-        QCOMPARE(w->Picture1->InnerHeight(), 221);
-        const QImage& shown = w->Picture1->Surface();
-        QCOMPARE(shown.size(), QSize(int(std::lround(389 * s)), int(std::lround(221 * s))));
-        const auto check = [&](const QImage& image, int point, double volts, QRgb colour) {
-            const int x = int(std::nearbyint(389.0 * point / 200) * s + s / 2);
-            const double y = std::nearbyint(110.5 - 55.25 * volts);
-            const QList<int> rows = RowsOf(image, x, colour);
-            QVERIFY2(!rows.isEmpty() && rows.first() >= std::floor(y * s) - 1 &&
-                         rows.last() <= std::ceil((y + 1) * s),
-                     qPrintable(QString::number(point)));
-        };
-        check(shown, 180, 1.0, display::kVoltageColour);
-        check(shown, 180, 0.0, display::kCurrentColour);
-        check(shown, 50, 0.5, display::kCurrentColour);
-        QCOMPARE(w->VoltagePoints, voltage);
-        Click(w->cmdStep);
-        w->Timer1_Timer();
-        check(w->Picture1->Surface(), 50, 0.5, display::kCurrentColour);
-        check(w->Picture1->Surface(), 196, 1.0, display::kVoltageColour);
-    }
-
-    // The envelope band of a standing wave, built at the designed size, keeps its shape when
-    // the window grows: the same design pixels white, now drawn at the finer resolution.
-    void envelopeSurvivesAResize_data() { scales_data(); }
-    void envelopeSurvivesAResize() {
-        QFETCH(double, asked);
-        Window w;
-        w->Model().SourceType = "Sine";
-        w->Model().LoadResistance = 99999999;
-        FreeRun(*w, 400);
-        Click(w->chkEnvelope);
-        for (int t = 0; t < 300; ++t) w->Timer1_Timer();
-
-        // The band with the newest trace over it: the trace covers a little more of it when finer.
-        const auto covered = [&] {
-            return DesignPixels(w->Picture1->Surface(), display::kEnvelopePaint) +
-                   DesignPixels(w->Picture1->Surface(), display::kVoltageColour);
-        };
-        const QSet<QPoint> band = covered();
-        ScaleTo(*w, asked);
-        const QSet<QPoint> scaled = covered();
-        // A pen one design pixel wide is wider across a steep stroke than the single pixel per
-        // row drawn at the designed size, so the finer band may reach a pixel further out.
-        QVERIFY(band.size() > 5000);
-        QVERIFY(Near(band, scaled) && Near(scaled, band, 2));
     }
 };
 

@@ -5,7 +5,6 @@
 
 #include <random>
 
-#include "display/plot_area.h"
 #include "entry/entry_commands.h"
 #include "entry/limits.h"
 #include "entry/load_types.h"
@@ -42,172 +41,131 @@ const char* const kChecked[] = {"SourceResistance",
                                 "PulseWidth",
                                 "PulseSeparation"};
 
-bool ReadsNonFinite(QString text) {
-    text = text.toLower();
-    return text.contains("nan") || text.contains("inf");
+QString Named(std::string_view name, const char* flag) {
+    return QString::fromLatin1(name.data(), qsizetype(name.size())) + flag;
 }
 
 class Soak {
   public:
     explicit Soak(unsigned seed) : seed_(seed), random_(seed) {
-        for (const auto& row : app::ElementTable()) {
-            // Exit would end the program, and with it the test.
+        // Exit would end the program, and with it the test.
+        for (const auto& row : app::ElementTable())
             if (QString(row.name) != "cmdCancel" &&
                 qobject_cast<QAbstractButton*>(w->Element(row.name)))
                 buttons_ << row.name;
-        }
-        for (const auto& row : app::MenuTable())
+        QString menu;
+        for (const auto& row : app::MenuTable()) {
+            if (row.topLevel) menu = row.name;
             if (!row.topLevel && *row.caption != '-' && QString(row.name) != "mnuExit")
-                items_ << row.name;
-        menuOf_ = [] {
-            QHash<QString, QString> menus;
-            QString menu;
-            for (const auto& row : app::MenuTable()) {
-                if (row.topLevel)
-                    menu = row.name;
-                else
-                    menus[row.name] = menu;
-            }
-            return menus;
-        }();
+                items_ << row.name, menuOf_[row.name] = menu;
+        }
     }
 
     // One random event; a message says which, for the failure report.
     QString Event() {
         w.dialogs->answers.clear();
         for (int i = 0; i < 3; ++i) w.dialogs->answers.push_back(kTyped[Pick(std::size(kTyped))]);
-        switch (Pick(10)) {
-            case 0:
-            case 1:
-            case 2: {
-                const QString name = buttons_[Pick(buttons_.size())];
-                Click(w->Element(name));
-                return "click " + name;
-            }
-            case 3:
-            case 4: {
-                const QString name = items_[Pick(items_.size())];
-                // Only what a user can reach: a shown menu, a usable item.
-                if (!w->FlagOf(menuOf_[name], Flag::Visible) ||
-                    !w->FlagOf(menuOf_[name], Flag::Enabled) || !w->FlagOf(name, Flag::Enabled))
-                    return "unreachable " + name;
-                w->MenuItem(name)->trigger();
-                return "choose " + name;
-            }
-            case 5: {
-                const int value = 1 + int(Pick(10));
-                w->sldSpeedControl->setValue(value);
-                return QString("slider %1").arg(value);
-            }
-            case 6: {
-                const QPoint at(int(Pick(w->Picture1->width())), int(Pick(w->Picture1->height())));
-                const Qt::MouseButton button = Pick(4) ? Qt::LeftButton : Qt::RightButton;
-                QTest::mousePress(w->Picture1, button, {}, at);
-                QTest::mouseRelease(w->Picture1, button, {}, at);
-                return QString("plot %1,%2").arg(at.x()).arg(at.y());
-            }
-            case 7: {
-                // A click that the tick's own event processing delivers, half-way through it.
-                const QString name = buttons_[Pick(buttons_.size())];
-                QWidget* target = w->Element(name);
-                QTimer::singleShot(0, target, [target] { Click(target); });
-                w->Timer1_Timer();
-                return "tick with " + name;
-            }
-            default:
-                w->Timer1_Timer();
-                return "tick";
+        const size_t kind = Pick(10);
+        const QString button = buttons_[Pick(buttons_.size())], item = items_[Pick(items_.size())];
+        if (kind < 3) {
+            Click(w->Element(button));
+            return "click " + button;
         }
+        if (kind < 5) {
+            // Only what a user can reach: a shown menu, a usable item.
+            const QString menu = menuOf_[item];
+            if (!w->FlagOf(menu, Flag::Visible) || !w->FlagOf(menu, Flag::Enabled) ||
+                !w->FlagOf(item, Flag::Enabled))
+                return "unreachable " + item;
+            w->MenuItem(item)->trigger();
+            return "choose " + item;
+        }
+        if (kind == 5) {
+            w->sldSpeedControl->setValue(1 + int(Pick(10)));
+            return QString("slider %1").arg(w->sldSpeedControl->value());
+        }
+        if (kind == 6) {
+            const QPoint at(int(Pick(w->Picture1->width())), int(Pick(w->Picture1->height())));
+            const Qt::MouseButton mouse = Pick(4) ? Qt::LeftButton : Qt::RightButton;
+            QTest::mousePress(w->Picture1, mouse, {}, at);
+            QTest::mouseRelease(w->Picture1, mouse, {}, at);
+            return QString("plot %1,%2").arg(at.x()).arg(at.y());
+        }
+        if (kind == 7) {
+            // A click that the tick's own event processing delivers, half-way through it.
+            QWidget* target = w->Element(button);
+            QTimer::singleShot(0, target, [target] { Click(target); });
+        }
+        w->Timer1_Timer();
+        return kind == 7 ? "tick with " + button : "tick";
     }
 
     // Everything that must hold after every event; empty when it does.
     QString Broken() {
         app::Form1& f = *w;
-        const std::string load = f.Model().LoadType;
-        const entry::LoadTypeRow* row = nullptr;
-        for (const auto& r : entry::LoadTypes())
-            if (r.keyword == load) row = &r;
-        if (!row) return "unknown load type";
-        int shown = 0;
-        for (std::string_view menu : entry::kLoadMenus) {
-            const bool visible =
-                f.FlagOf(QString::fromLatin1(menu.data(), menu.size()), Flag::Visible);
-            shown += visible;
-            if (visible && menu != row->menu) return "a load menu not of the load type is shown";
-        }
-        if (shown != 1) return "not exactly one load menu shown";
-        if (!f.FlagOf(QString::fromLatin1(row->option.data(), row->option.size()), Flag::Checked))
-            return "the load type's option is not selected";
-        for (const char* value : {"cmdLu", "cmdCu", "cmdR2", "cmdX2"}) {
-            const bool usable = std::ranges::count(row->enabled, std::string_view(value)) > 0;
-            if (f.FlagOf(value, Flag::Enabled) != usable)
-                return QString("%1 against the load").arg(value);
-        }
-
-        const bool advanced = f.mnuAdvanced->isChecked();
-        if (advanced == f.FlagOf("mnuNormal", Flag::Checked)) return "not exactly one mode";
-        const bool cascade = f.mnuCascadedLine->isChecked();
-        if (cascade == f.FlagOf("mnuSingleLine", Flag::Checked)) return "not exactly one line type";
-        if (f.FlagOf("cmdZo", Flag::Visible) == cascade ||
-            f.FlagOf("cmdZo1", Flag::Visible) != cascade)
-            return "impedance buttons against the line type";
-        if (f.FlagOf("mnuAttn", Flag::Visible) != advanced) return "Attn menu against the mode";
-
-        const bool running = f.FlagOf("cmdStep", Flag::Enabled);
-        for (const char* name : {"cmdStep", "cmdContinue", "cmdZoomIn", "cmdZoomOut", "lblDisplay"})
-            if (f.FlagOf(name, Flag::Enabled) != running)
-                return QString("%1 against the run").arg(name);
-        for (const char* name : {"optResistor", "cmdZo", "mnuLineType", "mnuNormal", "mnuAdvanced"})
-            if (f.FlagOf(name, Flag::Enabled) == running)
-                return QString("%1 against the run").arg(name);
-        const int held = f.HeldIndex();
-        if (held < 0) return "no held parameter";
+        const Snapshot on = Flags(f);
+        const auto row =
+            std::ranges::find(entry::LoadTypes(), f.Model().LoadType, &entry::LoadTypeRow::keyword);
+        if (row == entry::LoadTypes().end()) return "unknown load type";
+        const bool advanced = f.mnuAdvanced->isChecked(), cascade = f.mnuCascadedLine->isChecked();
+        const bool running = on.contains("cmdStep:enabled");
+        // The flags that follow from the load type, the mode, the line type and the run.
+        QList<std::pair<QString, bool>> expected = {
+            {"mnuNormal:checked", !advanced},      {"mnuSingleLine:checked", !cascade},
+            {"cmdZo:visible", !cascade},           {"cmdZo1:visible", cascade},
+            {"mnuAttn:visible", advanced},         {"frameAdvPar:enabled", advanced},
+            {"cmdContinue:enabled", running},      {"cmdZoomIn:enabled", running},
+            {"lblDisplay:enabled", running},       {"optResistor:enabled", !running},
+            {"mnuLineType:enabled", !running},     {"mnuAdvanced:enabled", !running},
+            {Named(row->option, ":checked"), true}};
+        for (std::string_view menu : entry::kLoadMenus)
+            expected.append({Named(menu, ":visible"), menu == row->menu});
+        for (std::string_view value : {"cmdLu", "cmdCu", "cmdR2", "cmdX2"})
+            expected.append(
+                {Named(value, ":enabled"), std::ranges::count(row->enabled, value) > 0});
         const char* coupled[] = {"cmdF", "cmdCycles_Len", "cmdLength"};
-        for (int i = 0; i < 3; ++i) {
-            const bool usable = !running && advanced && i != held;
-            if (f.FlagOf(coupled[i], Flag::Enabled) != usable)
-                return QString("%1 against the held").arg(coupled[i]);
-        }
-        if (f.FlagOf("frameAdvPar", Flag::Enabled) != advanced)
-            return "advanced frame against the mode";
+        for (int i = 0; i < 3; ++i)
+            expected.append(
+                {QString(coupled[i]) + ":enabled", !running && advanced && i != f.HeldIndex()});
+        for (const auto& [flag, want] : expected)
+            if (on.contains(flag) != want) return flag + (want ? " is off" : " is on");
 
         // Run states: set-up (timer off, or on once more after Stop with the step mode set),
         // free (on, no step mode), last step pending (on, step mode), halted (off).
-        const bool timer = f.Timer1->isActive();
-        if (timer && !running && !f.Model().StepMode) return "a timer running in set-up";
-        if (!timer && running && !f.Model().StepMode) return "halted without the step mode";
+        if (f.Timer1->isActive() != running && !f.Model().StepMode)
+            return "the timer against the run";
         if (f.TickRunning()) return "a tick still running after the event";
 
         // A meter reading lies on the line of the run it reads (a length entered since then
         // counts from the next run).
         if (const QString status = f.lblDisplay->text(); status.contains("Distance = ")) {
-            const QString d = status.section("Distance = ", 1).section(' ', 0, 0);
-            const auto distance = entry::ParseNumber(d.toStdString());
-            if (!distance || *distance < 0 || *distance > 200 * f.Model().PointLength + 0.005)
+            const auto d = entry::ParseNumber(
+                status.section("Distance = ", 1).section(' ', 0, 0).toStdString());
+            if (!d || *d < 0 || *d > 200 * f.Model().PointLength + 0.005)
                 return "a reading off the line: " + status;
         }
-        for (QLabel* label : f.findChildren<QLabel*>())
-            if (ReadsNonFinite(label->text()))
-                return label->objectName() + " reads " + label->text();
-        for (const QString& message : w.dialogs->messages)
-            if (ReadsNonFinite(message)) return "message " + message;
-        w.dialogs->messages.clear();
+        QStringList texts = std::exchange(w.dialogs->messages, {});
+        for (QLabel* label : f.findChildren<QLabel*>()) texts << label->text();
+        for (const QString& text : texts)
+            if (text.contains("nan", Qt::CaseInsensitive) ||
+                text.contains("inf", Qt::CaseInsensitive))
+                return "reads " + text;
 
         for (const char* name : kChecked) {
             const double x = f.Model().*entry::EntryCommandOf(name)->field;
-            if (!std::isfinite(x)) return QString("%1 is not finite").arg(name);
             const auto limits = entry::LimitsOf(name);
-            if (!limits || entry::CheckLimits(x, *limits) == entry::LimitCheck::Within) continue;
-            bool preset = false;
-            for (const auto& p : entry::Presets())
-                preset = preset || (p.parameter == name && p.value == x) ||
-                         (p.secondParameter == name && p.secondValue == x);
-            if (!preset) return QString("%1 = %2 outside its limits").arg(name).arg(x);
+            const bool preset = std::ranges::any_of(entry::Presets(), [&](const auto& p) {
+                return (p.parameter == name && p.value == x) ||
+                       (p.secondParameter == name && p.secondValue == x);
+            });
+            if (!std::isfinite(x) ||
+                (limits && entry::CheckLimits(x, *limits) != entry::LimitCheck::Within && !preset))
+                return QString("%1 = %2 outside its limits").arg(name).arg(x);
         }
-        for (double x : {double(f.Model().LoadCapacitance), double(f.Model().LoadInductance)})
+        const sim::Model& m = f.Model();
+        for (double x : {double(m.LoadCapacitance), double(m.LoadInductance)})
             if (!std::isfinite(x) || x < 0) return "a load component is not a number";
-        for (double x : {double(f.Model().Frequency), double(f.Model().LineLength),
-                         double(f.Model().CyclesPerLength)})
+        for (double x : {double(m.Frequency), double(m.LineLength), double(m.CyclesPerLength)})
             if (!std::isfinite(x) || x <= 0) return "a coupled value is not a positive number";
         return {};
     }

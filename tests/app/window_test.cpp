@@ -1,4 +1,4 @@
-// The window as a whole: its state at start-up, the control groups, and a run driven by
+// The window as a whole: its state at start-up, and a run driven by
 // Simulate, the ticks, Step, Continue, Stop and Exit. The tests call the tick handler
 // themselves, so none waits for the clock.
 
@@ -18,34 +18,6 @@ const char* const kStartup[][3] = {
     {"mnuAttn", "&Attn", "e"},  // the Advanced-mode and load menus wait off the bar
     {"cmdLu", "L", "v"},        // the Load frame: only the resistor's button and label usable
     {"optResistor", "Resistor", "evc"},
-};
-
-// Off, then on, changes exactly these flags; then the word, any but "Enable" and "Checked" exactly
-// (case and blanks count), turns them off again.
-const char* const kGroups[][3] = {
-    {"Load", "enable", "enabled: cmdLu cmdCu cmdR2 cmdX2 lblL lblC lblR2 lblX2"},
-    {"Advanced", "ENABLE",
-     "enabled: frameAdvPar cmdF cmdCycles_Len cmdLength cmdVp cmdAttn cmdPW cmdPS lblF "
-     "lblCycles_Len lblLength lblVp lblAttn lblPW lblPS optParameter(0) optParameter(1) "
-     "optParameter(2) visible: mnuAttn mnuCycles"},
-    {"Display", "Enable ", "enabled: cmdStep cmdContinue cmdZoomIn cmdZoomOut lblDisplay"},
-    {"SimulationStatic", "",
-     "enabled: cmdZo cmdZo1 cmdZo2 optResistor optInductor optCapacitor optParallelRC "
-     "optSeriesRL optImpedance mnuZo mnuLineType cmdF cmdCycles_Len cmdLength cmdVp lblF "
-     "lblCycles_Len lblLength lblVp optParameter(0) optParameter(1) optParameter(2) mnuNormal "
-     "mnuAdvanced"},
-    {"Combo", "checked",
-     "enabled: cmdF cmdCycles_Len cmdLength cmdVp lblF lblCycles_Len lblLength lblVp "
-     "mnuCycles"},
-    {"Frequency", "Disable", "enabled: cmdF lblF"},
-    {"Cycles/LineLength", "Unchecked", "enabled: cmdCycles_Len lblCycles_Len mnuCycles"},
-    {"Length", "Disable", "enabled: cmdLength lblLength"},
-    {"Control", "Disable", "checked: mnuNormal mnuAdvanced"},
-    {"Source", "Checked ",
-     "checked: mnuDC mnuSine mnuCosine mnuSinglePulse mnuPulseTrain mnuSourceOff"},
-    {"LineType", "CHECKED", "checked: mnuSingleLine mnuCascadedLine"},
-    {"SingleLine", "Disable", "visible: cmdZo lblZo Line20 Line21 mnuZo"},
-    {"Cascade", "Unchecked", "visible: cmdZo1 cmdZo2 lblZo1 lblZo2 Shape4 Shape5"},
 };
 
 // The run states, each told apart by the timer, the step mode and the Display group.
@@ -92,8 +64,7 @@ const std::tuple<QString, QString, QString, int, QString> kTransitions[] = {
 class WindowTest : public QObject {
     Q_OBJECT
   private slots:
-    // The captions and flags, and the places: twips converted at the offscreen platform's 96 dots
-    // per inch, inside the client area or a frame.
+    // The captions, blanks included, and the flags.
     void startup() {
         Window w;
         for (const auto& [name, caption, flags] : kStartup) {
@@ -108,37 +79,6 @@ class WindowTest : public QObject {
                          (w->FlagOf(name, Flag::Checked) ? "c" : ""),
                      flags);
         }
-        QCOMPARE(w->client->size(), QSize(777, 539));
-        QCOMPARE(w->Element("cmdSimulate")->geometry(), QRect(128, 168, 89, 25));
-        QCOMPARE(w->Element("lblR2")->geometry(), QRect(56, 64, 73, 17));
-    }
-
-    void controlGroups_data() { Rows(std::size(kGroups)); }
-    void controlGroups() {
-        QFETCH(int, row);
-        const auto [group, unknown, changes] = kGroups[row];
-        const bool checks = QByteArray(changes).startsWith("checked");
-        Window w;
-        w->SetControlState(checks ? "Unchecked" : "Disable", group);
-        const Snapshot off = Flags(*w);
-        w->SetControlState(checks ? "Checked" : "Enable", group);
-        QCOMPARE(Changes(off, Flags(*w)), Expect(changes));
-        w->SetControlState(unknown, group);
-        QCOMPARE(Changes(off, Flags(*w)), QStringList());
-    }
-
-    // A group's name must match exactly. "FixedParameter" greys the held parameter's controls
-    // (cycles, at start-up) whatever the action.
-    void oddGroups() {
-        Window w;
-        w->SetControlState("Enable", "Advanced");
-        const Snapshot advanced = Flags(*w);
-        for (const char* group : {"", "load", "Display ", "Cycles", "FixedParameters"})
-            w->SetControlState("Enable", group);
-        QCOMPARE(Changes(advanced, Flags(*w)), QStringList());
-        w->SetControlState("Enable", "FixedParameter");
-        QCOMPARE(Changes(advanced, Flags(*w)),
-                 Expect("enabled: cmdCycles_Len lblCycles_Len mnuCycles"));
     }
 
     void transitions_data() { Rows(std::size(kTransitions)); }
@@ -169,8 +109,6 @@ class WindowTest : public QObject {
         QCOMPARE(w->isVisible(), act != "Cancel");
     }
 
-    // Exit by menu or by the window's frame during a run: every window of the program closed,
-    // and a timer event already queued runs no tick.
     // Stop gives back exactly the set-up state the run took away, in either mode and whichever
     // parameter is held; halted or running, and with a Step in between.
     void stopRestoresTheSetUp() {
@@ -191,6 +129,8 @@ class WindowTest : public QObject {
         }
     }
 
+    // Exit by menu or by the window's frame during a run: every window of the program closed,
+    // and a timer event already queued runs no tick.
     void exitDuringARun() {
         for (bool menu : {true, false}) {
             Window w;
