@@ -74,7 +74,7 @@ class DisplayTest : public QObject {
             {'x', 1, 1, 200, 389},
         };
         for (const auto& r : rows) {
-            const display::PlotScale s{194.5f, 110.5f, r.amplitude, r.zoom, 1};
+            const display::PlotScale s{194.5f, 110.5f, r.amplitude, 1, 1};
             QCOMPARE(r.what == 'x'   ? display::TraceX(s, int(r.value))
                      : r.what == 'V' ? display::VoltageY(s, r.value)
                                      : display::CurrentY(s, r.value),
@@ -89,21 +89,19 @@ class DisplayTest : public QObject {
         const struct {
             const char* mode;
             bool ran;
-            double zoom;
             QString traces;  // the checked trace boxes
             QPointF at;      // the meter's pixel
             QString text;
         } rows[] = {
-            {"Meter", true, 1, "V", {0, 110.5}, "Voltage =\r\n0V" + at0},
-            {"Meter", true, 1, "VI", {}, "Voltage =\r\n2.00E+00V\r\nCurrent =\r\n40mA" + at0},
-            {"Meter", true, 1, "I", {389, 221}, "Current =\r\n-40mA\r\n Distance = 9.6 m"},
-            {"Meter", true, 1, "", {}, "<unchanged>"},
-            {"TickMarks", false, 1, "V", {}, "Tick Mark= \r\n1V\r\n   or \r\n20 mA"},
-            {"Meter", false, 1, "VI", {}, "<unchanged>"},
+            {"Meter", true, "V", {0, 110.5}, "Voltage =\r\n0V" + at0},
+            {"Meter", true, "VI", {}, "Voltage =\r\n2.00E+00V\r\nCurrent =\r\n40mA" + at0},
+            {"Meter", true, "I", {389, 221}, "Current =\r\n-40mA\r\n Distance = 9.6 m"},
+            {"Meter", true, "", {}, "<unchanged>"},
+            {"TickMarks", false, "V", {}, "Tick Mark= \r\n1V\r\n   or \r\n20 mA"},
         };
         for (const auto& r : rows) {
             const bool voltage = r.traces.contains('V'), current = r.traces.contains('I');
-            display::StatusInputs in{1, r.zoom, 50,     9.6 / 48000, 9.6 / 200,
+            display::StatusInputs in{1, 1,      50,     9.6 / 48000, 9.6 / 200,
                                      7, 194.5f, 110.5f, voltage,     current};
             if (!r.ran) {
                 sim::Model m = sim::StartValues();

@@ -12,31 +12,19 @@
 
 namespace {
 
-struct Message {
-    std::string text, title;
-    int style;
-};
-
 // Plays the user: answers each input box from the script (Cancel, "", once it runs out) and
-// keeps the default text of every box and every message for the test to read.
-class ScriptedDialogs : public entry::Dialogs {
-  public:
-    explicit ScriptedDialogs(std::vector<std::string> answers = {})
-        : answers_(std::move(answers)) {}
+// keeps the default text of every box and "title|text|style" of every message.
+struct ScriptedDialogs : entry::Dialogs {
+    explicit ScriptedDialogs(std::vector<std::string> script = {}) : answers(std::move(script)) {}
     std::string InputBox(const std::string&, const std::string&,
                          const std::string& defaultText) override {
         defaults.push_back(defaultText);
-        return next_ < answers_.size() ? answers_[next_++] : "";
+        return defaults.size() <= answers.size() ? answers[defaults.size() - 1] : "";
     }
     void MessageBox(const std::string& text, int style, const std::string& title) override {
-        messages.push_back({text, title, style});
+        messages.push_back(title + "|" + text + "|" + std::to_string(style));
     }
-    std::vector<std::string> defaults;
-    std::vector<Message> messages;
-
-  private:
-    std::vector<std::string> answers_;
-    size_t next_ = 0;
+    std::vector<std::string> answers, defaults, messages;
 };
 
 QString Captions(const std::vector<entry::LabelText>& labels) {
@@ -119,15 +107,11 @@ class EntryTest : public QObject {
             entry::EnterParameter(dialogs, target,
                                   {"Prompt", "Title", r.nonNegative, r.max, r.min, "NOTE"});
             QCOMPARE(dialogs.defaults, std::vector<std::string>{"07"});
-            const auto& messages = dialogs.messages;
             const bool accepted = r.title.empty() && *r.typed;
             QCOMPARE(target.typed, std::string(accepted ? r.typed : "07"));
-            QCOMPARE(int(messages.size()), r.title.empty() ? 0 : 1);
-            if (!messages.empty()) {
-                QCOMPARE(messages[0].title, r.title);
-                QCOMPARE(messages[0].text, texts.at(r.title));
-                QCOMPARE(messages[0].style, 32);
-            }
+            QCOMPARE(dialogs.messages,
+                     r.title.empty() ? std::vector<std::string>{}
+                                     : std::vector{r.title + "|" + texts.at(r.title) + "|32"});
             if (const auto x = entry::ParseNumber(r.typed))
                 QCOMPARE(entry::CheckLimits(*x, {r.min, r.max, r.nonNegative}) ==
                              entry::LimitCheck::Within,
@@ -163,7 +147,7 @@ class EntryTest : public QObject {
             const auto effects = entry::RunEntryCommand(r.command, m, dialogs, Held(r.held));
             QCOMPARE(Captions(effects->labels), r.labels);
             QCOMPARE(dialogs.messages.size(), size_t(!r.note.empty()));
-            if (!r.note.empty()) QVERIFY(dialogs.messages[0].text.ends_with("\r\n" + r.note));
+            if (!r.note.empty()) QVERIFY(dialogs.messages[0].ends_with("\r\n" + r.note + "|32"));
         }
         // A cancelled entry still rewrites its label and recomputes; a refused pulse width is
         // rounded all the same.
@@ -179,44 +163,41 @@ class EntryTest : public QObject {
         QVERIFY(!entry::RunEntryCommand("cmdNothing", m, dialogs, Held(1)));
     }
 
+    // A preset sets its values and labels. A source preset (no label) checks its item and starts
+    // its waveform anew; a cycles preset shows its note first, then, with the frequency held,
+    // the length follows; "0%" keeps its check mark.
     void presets() {
-        const struct {
-            const char* item;
-            QString labels;
-            std::string check;
-            int sourceTicks;
-        } rows[] = {
-            // The two "Infinite" values differ, and both show as ∞.
-            {"mnuInfiniteOhmsR2", "lblR2= ∞ Ω", "", 17},
-            {"mnu50attn", "lblAttn=50 %", "", 17},  // "0%" keeps its check mark
-            {"mnu100Ohms200pF", "lblR2=100 Ω; lblC=200 pF", "", 17},
-            {"mnuSinglePulse", "", "mnuSinglePulse", 0},  // a new waveform starts at its beginning
-            // The note comes before the new cycles; frequency held, the length follows.
-            {"mnuHalfCycle", "lblCycles_Len=.5 Cycles/LineLength; lblLength=1.2 m", "", 17},
+        const std::pair<const char*, QString> rows[] = {
+            {"mnuInfiniteOhmsR2", "lblR2= ∞ Ω"},
+            {"mnu50attn", "lblAttn=50 %"},
+            {"mnu100Ohms200pF", "lblR2=100 Ω; lblC=200 pF"},
+            {"mnuSinglePulse", ""},
+            {"mnuHalfCycle", "lblCycles_Len=.5 Cycles/LineLength; lblLength=1.2 m"},
         };
-        for (const auto& r : rows) {
+        for (const auto& [item, labels] : rows) {
             sim::Model m = sim::StartValues();
             m.SourceTicks = 17;
             ScriptedDialogs dialogs;
-            const auto effects = entry::ApplyPreset(r.item, m, dialogs, Held(0));
-            QCOMPARE(Captions(effects->labels), r.labels);
-            QCOMPARE(effects->checkItem, r.check);
-            QCOMPARE(m.SourceTicks, r.sourceTicks);
-            const bool source = !r.check.empty(), cycles = r.labels.startsWith("lblCycles");
+            const auto effects = entry::ApplyPreset(item, m, dialogs, Held(0));
+            const bool source = labels.isEmpty(), cycles = labels.startsWith("lblCycles");
+            QCOMPARE(Captions(effects->labels), labels);
+            QCOMPARE(effects->checkItem, source ? item : "");
+            QCOMPARE(m.SourceTicks, source ? 0 : 17);
             QCOMPARE(effects->controlSteps.size(), size_t(source));
-            QCOMPARE(dialogs.messages.size(), size_t(cycles));
-            if (cycles)
-                QCOMPARE(dialogs.messages[0].text,
-                         std::string("Note: This will change either the Frequency\n\r or the "
-                                     "Length of the Line"));
+            QCOMPARE(dialogs.messages,
+                     cycles ? std::vector<std::string>{"Cycles/Length |Note: This will change "
+                                                       "either the Frequency\n\r or the Length "
+                                                       "of the Line|32"}
+                            : std::vector<std::string>{});
         }
+        // The two "Infinite" values differ, both shown as ∞; 50 % loses half per transit.
         sim::Model m = sim::StartValues();
         ScriptedDialogs dialogs;
         entry::ApplyPreset("mnuInfiniteOhmsR1", m, dialogs, Held(0));
         entry::ApplyPreset("mnuInfiniteOhmsR2", m, dialogs, Held(0));
         QCOMPARE(m.SourceResistance.number, 9999999.0);
         QCOMPARE(m.NormLoadResistance, 99999999.0 / 50);
-        entry::ApplyPreset("mnu50attn", m, dialogs, Held(0));  // half lost per transit
+        entry::ApplyPreset("mnu50attn", m, dialogs, Held(0));
         QCOMPARE(m.AttenuationConstant, std::log(2.0));
         QVERIFY(!entry::ApplyPreset("mnuHyp2", m, dialogs, Held(0)));  // a separator
     }
