@@ -155,31 +155,6 @@ class DisplayTest : public QObject {
         QCOMPARE(Count(plot.Surface(), red.rgb()), 2);
     }
 
-    // An envelope longer than the picture keeps a record of, enlarged: columns of white, the
-    // first ones drawn before the kept part, each shown at its place and s pixels wide at the
-    // new scale, whether drawn again or resampled; a red one covered by its white copy leaves
-    // nothing.
-    void envelopeBandEnlarged() {
-        display::PlotPicture band(QSize(389, 221));
-        band.SetBackColor(QColor(0, 255, 0));
-        const QColor red(display::kVoltageColour);
-        const int columns = int(display::PlotPicture::kKeptPolylines) + 40;
-        for (int x = 0; x < columns; ++x) {
-            const std::array<QPoint, 2> line{QPoint(x, 10 + x % 7), QPoint(x, 200)};
-            band.DrawPolyline(line, red);
-            band.DrawPolyline(line, Qt::white);
-        }
-        for (double s : {2.0, 3.0, 1.37}) {
-            band.SetScale(s);
-            const QImage& shown = band.Surface();
-            QCOMPARE(Count(shown, red.rgb()), 0);
-            int wide = 0;
-            for (int c = 0; c < shown.width(); ++c)
-                wide += shown.pixel(c, int(100 * s)) == qRgb(255, 255, 255);
-            QCOMPARE(wide, int(std::ceil(columns * s - 1e-9)));
-        }
-    }
-
     // Each symbol, erased with all six as a new load type is chosen, leaves the window as it
     // was. Only "Erase" and "erase" erase, exactly the symbol's pixels, so the schematic's wires
     // beside it stay; an unknown or lower-case type draws nothing.

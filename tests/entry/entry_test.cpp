@@ -149,18 +149,12 @@ class EntryTest : public QObject {
             QCOMPARE(dialogs.messages.size(), size_t(!r.note.empty()));
             if (!r.note.empty()) QVERIFY(dialogs.messages[0].ends_with("\r\n" + r.note + "|32"));
         }
-        // A cancelled entry still rewrites its label and recomputes; a refused pulse width is
-        // rounded all the same.
+        // A refused pulse width is rounded all the same.
         sim::Model m = sim::StartValues();
-        m.SourceResistance = sim::Value(25, "25.0");
         m.PulseWidth = 6.5;
-        ScriptedDialogs dialogs({"", "abc"});
-        auto effects = entry::RunEntryCommand("cmdR1", m, dialogs, Held(1));
-        QCOMPARE(Captions(effects->labels), "lblR1=25.0 Ω");
-        QCOMPARE(m.NormSourceResistance, 0.5);
-        effects = entry::RunEntryCommand("cmdPW", m, dialogs, Held(1));
+        ScriptedDialogs dialogs({"abc"});
+        const auto effects = entry::RunEntryCommand("cmdPW", m, dialogs, Held(1));
         QCOMPARE(Captions(effects->labels), "lblPW=6 points, 1pt = 0.2 ns");
-        QVERIFY(!entry::RunEntryCommand("cmdNothing", m, dialogs, Held(1)));
     }
 
     // A preset sets its values and labels. A source preset (no label) checks its item and starts

@@ -4,25 +4,17 @@
 
 #include <gif_lib.h>
 
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "../app/form_fixture.h"
 #include "display/plot_area.h"
 #include "lattice.h"
+#include "run_tool.h"
 #include "sim/engine.h"
 
 using namespace apptest;
 
 namespace {
-
-int Trace(const QStringList& arguments, QByteArray* err = nullptr) {
-    QProcess p;
-    p.start(CORVANE_TRACE, arguments);
-    if (!p.waitForFinished(60000)) return -1;
-    if (err) *err = p.readAllStandardError();
-    return p.exitCode();
-}
 
 QImage Rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
 
@@ -89,7 +81,8 @@ class TracePictures : public QObject {
         for (const auto& r : rows) {
             const QString png = File("plot.png");
             QCOMPARE(
-                Trace(r.arguments + QStringList{"--ticks", QString::number(r.ticks), "--png", png}),
+                Trace(r.arguments + QStringList{"--ticks", QString::number(r.ticks), "--png", png})
+                    .exitCode,
                 0);
             Window w;
             w.dialogs->answers = {"100"};
@@ -118,7 +111,8 @@ class TracePictures : public QObject {
             const QString gifName = File("run.gif"), pngName = File("run.png");
             QCOMPARE(
                 Trace(r.arguments + QStringList{"--source", "Pulse", "--show", "both", "--scale",
-                                                "2", "--gif", gifName, "--png", pngName}),
+                                                "2", "--gif", gifName, "--png", pngName})
+                    .exitCode,
                 0);
             int error = 0;
             GifFileType* gif = DGifOpenFileName(gifName.toLocal8Bit().constData(), &error);
@@ -156,7 +150,8 @@ class TracePictures : public QObject {
     // the engine's voltage within one colour step.
     void latticeShowsTheFronts() {
         const QString name = File("lattice.png");
-        QCOMPARE(Trace({"--ticks", "400", "--load-resistance", "1e10", "--lattice", name}), 0);
+        QCOMPARE(Trace({"--ticks", "400", "--load-resistance", "1e10", "--lattice", name}).exitCode,
+                 0);
         const QImage open = Rgb(QImage(name));
         for (int tick = 1; tick < 200; ++tick) {
             int boundary = 0;
@@ -205,8 +200,8 @@ class TracePictures : public QObject {
         for (const auto& r : rows) {
             const QStringList before =
                 QDir(dir_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
-            QByteArray err;
-            QCOMPARE(Trace(r.arguments + QStringList{"--probe", "0"}, &err), 2);
+            const auto [status, out, err] = Trace(r.arguments + QStringList{"--probe", "0"});
+            QVERIFY2(status == 2 && out.isEmpty(), err.constData());
             QVERIFY2(err.startsWith(r.message), err.constData());
             QCOMPARE(err.count('\n'), 1);
             QCOMPARE(QDir(dir_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), before);

@@ -1,24 +1,12 @@
 // corvane-trace from the outside: its CSV against the engine run in this process, runs pinned
 // to the bit, and its refusals.
 
-#include <QProcess>
 #include <QtTest>
 
+#include "run_tool.h"
 #include "sim/engine.h"
 
 namespace {
-
-struct Result {
-    int exitCode = -1;
-    QByteArray out, err;
-};
-
-Result Trace(const QStringList& arguments) {
-    QProcess p;
-    p.start(CORVANE_TRACE, arguments);
-    if (!p.waitForFinished(60000)) return {};
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
 
 // Every field after the header as a number, row after row. Compared as a list, they must
 // equal the engine's doubles exactly: the 17 printed digits round-trip.
@@ -58,7 +46,7 @@ class TraceTool : public QObject {
     // blanks around a number, pulse timing rounded half to even), and the run is the engine's,
     // also when it is longer than the blocks the rows are written in.
     void matchesTheEngine() {
-        const Result line = Trace({"--cascade", "--zo", "3", "--zo1", "75", "--zo2=150", "--load",
+        const Output line = Trace({"--cascade", "--zo", "3", "--zo1", "75", "--zo2=150", "--load",
                                    "Capacitor", "--load-capacitance", " 2.5e2 ", "--attenuation=35",
                                    "--phase-velocity", "50", "--length", "30", "--ticks", "700"});
         sim::Model m = sim::StartValues();
@@ -68,7 +56,7 @@ class TraceTool : public QObject {
                 line.out.startsWith("point,distance_m,voltage_V,current_mA\n"));
         QCOMPARE(Fields(line.out), EngineFields(m, true, 700, {}));
 
-        const Result probes = Trace(QString("--pulse-width 2.5 --pulse-separation 3.5 "
+        const Output probes = Trace(QString("--pulse-width 2.5 --pulse-separation 3.5 "
                                             "--peak-voltage -7 --source-resistance 0 --load "
                                             "Impedance --load-reactance -30 --frequency 20 "
                                             "--probe 200 --probe 0 --probe 200 --ticks 9001")
@@ -105,7 +93,7 @@ class TraceTool : public QObject {
              "510,101.99999999999999,200,0.0632417654989559,1.2360105646593618\n"},
         };
         for (const auto& [arguments, last] : rows) {
-            const Result r =
+            const Output r =
                 Trace(arguments + QStringList{"--probe", "0", "--probe", "100", "--probe", "200"});
             QCOMPARE(r.exitCode, 0);
             QCOMPARE(QString(r.out.right(qstrlen(last) + 1)), '\n' + QString(last));
@@ -139,7 +127,7 @@ class TraceTool : public QObject {
         };
         for (const auto& [arguments, message] : rows) {
             for (const QStringList& mode : {QStringList{}, QStringList{"--netlist"}}) {
-                const Result r = Trace(arguments + mode);
+                const Output r = Trace(arguments + mode);
                 QCOMPARE(QString::fromUtf8(r.err), QString("corvane-trace: %1\n").arg(message));
                 QCOMPARE(r.exitCode, 2);
                 QCOMPARE(r.out, QByteArray());

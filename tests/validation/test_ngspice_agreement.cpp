@@ -19,30 +19,17 @@
 //    tick).
 // The sources are matched (R1 = Zo1), so nothing else comes back.
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 #include <map>
 #include <numbers>
 
+#include "../tools/run_tool.h"
+
 namespace {
 
 constexpr double kResistive = 1e-6;  // volts
-
-struct Output {
-    int exitCode = -1;
-    QByteArray out, err;
-};
-
-Output Run(const QString& program, const QStringList& arguments, const QByteArray& input = {}) {
-    QProcess p;
-    p.start(program, arguments);
-    p.write(input);
-    p.closeWriteChannel();
-    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit) return {};
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
 
 // Every vector of ngspice's raw file by name ("time", "v(load_end)"); empty when ngspice failed.
 // The raw file is ASCII (set in initTestCase) with 16 digits, where the printed table has 7:
@@ -95,10 +82,9 @@ struct Comparison {
 
 Comparison Compare(const Circuit& c, int ticks) {
     const QStringList run = c.options + QStringList{"--ticks", QString::number(ticks)};
-    const auto spice = Ngspice(Run(CORVANE_TRACE, run + QStringList{"--netlist"}).out);
+    const auto spice = Ngspice(Trace(run + QStringList{"--netlist"}).out);
     const Output probe =
-        Run(CORVANE_TRACE,
-            run + QProcess::splitCommand(u"--probe 0 --probe 100 --probe 199 --probe 200"));
+        Trace(run + QProcess::splitCommand(u"--probe 0 --probe 100 --probe 199 --probe 200"));
     if (probe.exitCode != 0 || !spice.contains("time"))
         return {INFINITY, "no run: " + QString::fromUtf8(probe.err)};
     std::map<int, std::vector<double>> volts, amperes;  // by point, ticks 1, 2, ...
@@ -216,24 +202,6 @@ class NgspiceAgreement : public QObject {
         // The bound grows with what arrives at the load in Corvane's run; beyond 5 % of the
         // 1 V source it would say nothing, whatever the engine did.
         QVERIFY2(r.bound < 0.05, qPrintable(found));
-    }
-
-    // The load rule is second order in h / T: a line four times shorter has ticks four times
-    // shorter, and the difference must fall by well over four (about sixteen in theory).
-    void reactiveDifferenceShrinksWithTheLine() {
-        for (const char* load :
-             {"--load Capacitor", "--load SeriesRL --load-resistance 20 --load-inductance 0.2"}) {
-            double previous = 0;
-            for (const char* length : {"9.6", "2.4", "0.6"}) {
-                const Comparison r =
-                    Compare({QProcess::splitCommand(QString(load) + " --length " + length)}, 500);
-                QVERIFY2(std::isfinite(r.worst), qPrintable(r.where));
-                qInfo("%s, %s m: %.3g V", load, length, r.worst);
-                QVERIFY(r.worst > 0);
-                if (previous > 0) QVERIFY2(r.worst < previous / 4, length);
-                previous = r.worst;
-            }
-        }
     }
 };
 
