@@ -32,13 +32,11 @@ fi
 
 # The installed tool against the built one, on a whole line and on probes of a reactive cascade.
 for args in "" "--load Capacitor --cascade --zo2 100 --ticks 400 --probe 0 --probe 100 --probe 200" \
-  "--source Sine --load Impedance --attenuation 10 --ticks 300" "--netlist --ticks 20"; do
+  "--netlist --ticks 20" --version; do
   # shellcheck disable=SC2086
   cmp -s <("$build/tools/corvane-trace" $args) <("$root/usr/bin/corvane-trace" $args) ||
     fail "installed corvane-trace differs from the built one for: $args"
 done
-"$root/usr/bin/corvane-trace" --version | grep -qx "corvane-trace [0-9.]*" ||
-  fail "installed corvane-trace --version"
 # The pictures come from the installed module, found beside the installed tool; a tool without
 # its module refuses them in one line and leaves no file.
 pictures="--source Pulse --cascade --zo2 100 --ticks 150"
@@ -52,15 +50,10 @@ out=$("$root/alone/corvane-trace" --png "$root/alone/p.png" 2>&1 >/dev/null) && 
 [ "$status" -eq 2 ] && grep -qx "corvane-trace: the pictures cannot be painted: .*" <<<"$out" &&
   [ "$(ls "$root/alone")" = corvane-trace ] ||
   fail "a tool without its picture module: status $status, $out"
-rm -rf "$root/alone" "$root"/*.png "$root"/*.gif
 
 for page in corvane corvane-trace; do
-  file=$share/man/man1/$page.1.gz
-  gzip -t "$file" || fail "$page.1.gz is not gzip"
-  if ! warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$file" 2>&1 >/dev/null) ||
-    [ -n "$warnings" ]; then
-    fail "man $page: $warnings"
-  fi
+  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$share/man/man1/$page.1.gz" \
+    2>&1 >/dev/null) && [ -z "$warnings" ] || fail "man $page: $warnings"
 done
 
 # The completion against the tool's own --help: every long option, and the keywords of the
