@@ -122,9 +122,9 @@ class WindowTest : public QObject {
                 QVERIFY(Flags(*w) != before);
                 Click(w->cmdStop);
                 w->Timer1_Timer();
-                QVERIFY2(Changes(before, Flags(*w)).isEmpty(),
-                         qPrintable(QString("%1 %2: %3")
-                                        .arg(setUp, run, Changes(before, Flags(*w)).join(' '))));
+                const QStringList changed = Changes(before, Flags(*w));
+                QVERIFY2(changed.isEmpty(),
+                         qPrintable(QString(setUp) + ' ' + run + ": " + changed.join(' ')));
             }
         }
     }
