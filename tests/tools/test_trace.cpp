@@ -1,5 +1,5 @@
-// corvane-trace from the outside: its CSV against the engine run in this process, and its
-// refusals.
+// corvane-trace from the outside: its CSV against the engine run in this process, runs pinned
+// to the bit, and its refusals.
 
 #include <QProcess>
 #include <QtTest>
@@ -30,6 +30,24 @@ QList<double> Fields(const QByteArray& csv) {
     return x;
 }
 
+// The engine's run as the tool prints it: every tick at each probe, or with no probes the whole
+// line after the last tick.
+QList<double> EngineFields(sim::Model m, bool cascaded, int ticks, const std::vector<int>& probes) {
+    sim::PrepareRun(m, cascaded);
+    sim::ResetLine(m);
+    QList<double> x;
+    for (int t = 1; t <= ticks; ++t) {
+        sim::Tick(m);
+        for (int p : probes)
+            x << t << 1000 * m.PointDuration * t << p << m.LineVoltage[0][p]
+              << 1000 * m.LineCurrent[0][p] / m.Zo;
+    }
+    for (int i = 0; i <= 200 && probes.empty(); ++i)
+        x << i << m.LineLength * i / 200 << m.LineVoltage[0][i]
+          << 1000 * m.LineCurrent[0][i] / m.Zo1;
+    return x;
+}
+
 }  // namespace
 
 class TraceTool : public QObject {
@@ -37,7 +55,8 @@ class TraceTool : public QObject {
   private slots:
     // The same circuits run here and by the tool give the same numbers to the last bit: the
     // printed digits round-trip, the options land on the right parameters (both spellings,
-    // blanks around a number, pulse timing rounded half to even), and the run is the engine's.
+    // blanks around a number, pulse timing rounded half to even), and the run is the engine's,
+    // also when it is longer than the blocks the rows are written in.
     void matchesTheEngine() {
         const Result line = Trace({"--cascade", "--zo", "3", "--zo1", "75", "--zo2=150", "--load",
                                    "Capacitor", "--load-capacitance", " 2.5e2 ", "--attenuation=35",
@@ -45,58 +64,23 @@ class TraceTool : public QObject {
         sim::Model m = sim::StartValues();
         m.Zo = 3, m.Zo1 = 75, m.Zo2 = 150, m.LoadType = "Capacitor", m.LoadCapacitance = 250;
         m.Attenuation = 35, m.PhaseVelocity = 50, m.LineLength = 30;
-        sim::PrepareRun(m, true);
-        sim::ResetLine(m);
-        for (int t = 0; t < 700; ++t) sim::Tick(m);
-        QCOMPARE(line.exitCode, 0);
-        QVERIFY(line.out.startsWith("point,distance_m,voltage_V,current_mA\n"));
-        QList<double> expected;
-        for (int i = 0; i <= 200; ++i)
-            expected << i << m.LineLength * i / 200 << m.LineVoltage[0][i]
-                     << 1000 * m.LineCurrent[0][i] / m.Zo1;
-        QCOMPARE(Fields(line.out), expected);
+        QVERIFY(line.exitCode == 0 &&
+                line.out.startsWith("point,distance_m,voltage_V,current_mA\n"));
+        QCOMPARE(Fields(line.out), EngineFields(m, true, 700, {}));
 
         const Result probes = Trace(QString("--pulse-width 2.5 --pulse-separation 3.5 "
                                             "--peak-voltage -7 --source-resistance 0 --load "
                                             "Impedance --load-reactance -30 --frequency 20 "
-                                            "--probe 200 --probe 0 --probe 200 --ticks 450")
+                                            "--probe 200 --probe 0 --probe 200 --ticks 9001")
                                         .split(' ')
                                     << "--source=Pulse Train");
         m = sim::StartValues();
         m.SourceType = "Pulse Train", m.PulseWidth = 2, m.PulseSeparation = 4;
         m.PeakVoltage = -7, m.SourceResistance = 0, m.LoadType = "Impedance";
         m.LoadReactance = -30, m.Frequency = 20;
-        sim::PrepareRun(m, false);
-        sim::ResetLine(m);
-        QCOMPARE(probes.exitCode, 0);
-        QVERIFY(probes.out.startsWith("tick,time_ns,point,voltage_V,current_mA\n"));
-        expected.clear();
-        for (int t = 1; t <= 450; ++t) {
-            sim::Tick(m);
-            for (int p : {200, 0, 200})
-                expected << t << 1000 * m.PointDuration * t << p << m.LineVoltage[0][p]
-                         << 1000 * m.LineCurrent[0][p] / m.Zo;
-        }
-        QCOMPARE(Fields(probes.out), expected);
-    }
-
-    // A run longer than the blocks the rows are written in: every row, in order, to the bit.
-    void longProbeRun() {
-        const Result r =
-            Trace({"--load", "Capacitor", "--ticks", "9001", "--probe", "200", "--probe", "0"});
-        sim::Model m = sim::StartValues();
-        m.LoadType = "Capacitor";
-        sim::PrepareRun(m, false);
-        sim::ResetLine(m);
-        QList<double> expected;
-        for (int t = 1; t <= 9001; ++t) {
-            sim::Tick(m);
-            for (int p : {200, 0})
-                expected << t << 1000 * m.PointDuration * t << p << m.LineVoltage[0][p]
-                         << 1000 * m.LineCurrent[0][p] / m.Zo;
-        }
-        QCOMPARE(r.exitCode, 0);
-        QCOMPARE(Fields(r.out), expected);
+        QVERIFY(probes.exitCode == 0 &&
+                probes.out.startsWith("tick,time_ns,point,voltage_V,current_mA\n"));
+        QCOMPARE(Fields(probes.out), EngineFields(m, false, 9001, {200, 0, 200}));
     }
 
     // Runs pinned to the bit, recorded once: a regrouped sum or a rounded constant (2π written
@@ -119,19 +103,12 @@ class TraceTool : public QObject {
              "510,101.99999999999999,0,0.6377627765849818,7.2447444683003654\n"
              "510,101.99999999999999,100,0.49128569612150336,10.820952623141851\n"
              "510,101.99999999999999,200,0.0632417654989559,1.2360105646593618\n"},
-            {{"--source", "Sine", "--load", "Inductor", "--load-inductance", "0.3",
-              "--source-resistance", "10", "--attenuation", "5", "--ticks", "999"},
-             "999,199.79999999999998,0,-0.2489227507307786,0.023286357391757072\n"
-             "999,199.79999999999998,100,-0.22130042188232837,0.5704380340774103\n"
-             "999,199.79999999999998,200,-0.45032313871673696,-3.8881059273678757\n"},
         };
         for (const auto& [arguments, last] : rows) {
             const Result r =
                 Trace(arguments + QStringList{"--probe", "0", "--probe", "100", "--probe", "200"});
             QCOMPARE(r.exitCode, 0);
-            const QList<QByteArray> lines = r.out.split('\n');
-            QVERIFY(lines.size() > 4);
-            QCOMPARE(QString(lines.mid(lines.size() - 4).join('\n')), QString(last));
+            QCOMPARE(QString(r.out.right(qstrlen(last) + 1)), '\n' + QString(last));
         }
     }
 
@@ -140,7 +117,6 @@ class TraceTool : public QObject {
     void refusals() {
         const std::pair<QStringList, const char*> rows[] = {
             {{"--zo", "0"}, "--zo: 0 is below the minimum 1"},
-            {{"--zo2", "2e10"}, "--zo2: 2e10 is above the maximum 10000000000"},
             {{"--peak-voltage", "1,5"}, "--peak-voltage: 1,5 is not a number"},
             {{"--phase-velocity", "-50"},
              "--phase-velocity: -50 cannot be negative; the minimum is 10"},
@@ -152,14 +128,6 @@ class TraceTool : public QObject {
             {{"--probe", "2.5"}, "--probe: 2.5 is not a whole number"},
             {{"--impedance", "5"}, "Unknown option 'impedance'."},
             {{"--png", "a.png", "--zoom", "3"}, "--zoom: 3 is not a power of two from 1/32 to 32"},
-            {{"--gif", "a.gif", "--zoom", "1/64"},
-             "--zoom: 1/64 is not a power of two from 1/32 to 32"},
-            {{"--gif", "a.gif", "--speed", "0"}, "--speed: 0 is below the minimum 1"},
-            {{"--lattice", "l.png", "--scale", "9"}, "--scale: 9 is above the maximum 8"},
-            {{"--png", "a.png", "--show", "all"},
-             "--show: all is not one of voltage, current, both"},
-            {{"--lattice", "l.png", "--quantity", "power"},
-             "--quantity: power is not one of voltage, current"},
             {{"--png", "a.png", "--every", "5"}, "--every applies only with --gif"},
             {{"--png", "x", "--lattice", "x"}, "--lattice: x is also the file of --png"},
             {{"--gif="}, "--gif: no file name"},
@@ -177,19 +145,6 @@ class TraceTool : public QObject {
                 QCOMPARE(r.out, QByteArray());
             }
         }
-    }
-
-    void helpAndVersion() {
-        const Result help = Trace({"--help"}), version = Trace({"--version"});
-        QCOMPARE(help.exitCode, 0);
-        QVERIFY2(help.out.startsWith("Usage: corvane-trace [options]\n"), help.out.left(60));
-        for (const char* option :
-             {"--source", "--load-reactance", "--cascade", "--probe", "--netlist", "--version",
-              "--png", "--gif", "--lattice", "--show", "--zoom", "--envelope", "--scale", "--every",
-              "--speed", "--quantity"})
-            QVERIFY2(help.out.contains(option), option);
-        QCOMPARE(version.exitCode, 0);
-        QCOMPARE(version.out, QByteArray("corvane-trace " CORVANE_VERSION "\n"));
     }
 };
 
