@@ -29,17 +29,9 @@ const char* const kTyped[] = {"",     "0",     "1",      "50",    "75",   "-5", 
 // The entry parameters whose value must stay within its entry limits (or be a preset's). The
 // capacitance and inductance are left out: a run with the impedance load derives them from the
 // reactance, beyond what could be typed; they are only checked to be finite.
-const char* const kChecked[] = {"SourceResistance",
-                                "PeakVoltage",
-                                "Zo",
-                                "Zo1",
-                                "Zo2",
-                                "LoadResistance",
-                                "LoadReactance",
-                                "PhaseVelocity",
-                                "Attenuation",
-                                "PulseWidth",
-                                "PulseSeparation"};
+const char* const kChecked =
+    "SourceResistance PeakVoltage Zo Zo1 Zo2 LoadResistance LoadReactance PhaseVelocity "
+    "Attenuation PulseWidth PulseSeparation";
 
 QString Named(std::string_view name, const char* flag) {
     return QString::fromLatin1(name.data(), qsizetype(name.size())) + flag;
@@ -56,8 +48,10 @@ class Soak {
         QString menu;
         for (const auto& row : app::MenuTable()) {
             if (row.topLevel) menu = row.name;
-            if (!row.topLevel && *row.caption != '-' && QString(row.name) != "mnuExit")
-                items_ << row.name, menuOf_[row.name] = menu;
+            if (!row.topLevel && *row.caption != '-' && QString(row.name) != "mnuExit") {
+                items_ << row.name;
+                menuOf_[row.name] = menu;
+            }
         }
     }
 
@@ -151,7 +145,8 @@ class Soak {
                 text.contains("inf", Qt::CaseInsensitive))
                 return "reads " + text;
 
-        for (const char* name : kChecked) {
+        for (const QString& named : QString(kChecked).split(' ')) {
+            const std::string name = named.toStdString();
             const double x = f.Model().*entry::EntryCommandOf(name)->field;
             const auto limits = entry::LimitsOf(name);
             const bool preset = std::ranges::any_of(entry::Presets(), [&](const auto& p) {
@@ -160,7 +155,7 @@ class Soak {
             });
             if (!std::isfinite(x) ||
                 (limits && entry::CheckLimits(x, *limits) != entry::LimitCheck::Within && !preset))
-                return QString("%1 = %2 outside its limits").arg(name).arg(x);
+                return QString("%1 = %2 outside its limits").arg(named).arg(x);
         }
         const sim::Model& m = f.Model();
         for (double x : {double(m.LoadCapacitance), double(m.LoadInductance)})

@@ -154,37 +154,47 @@ class HelpTest : public QObject {
     }
 
     // A run goes on beside the help window and the about box, each open once however often
-    // chosen; Exit closes them all. The task bar finds the icon through the desktop entry named
-    // by the desktop file name, and groups the windows by their class, which on X11 is the
-    // application's name.
-    void runBesideHelpAndAboutWithTheProgramsIdentity() {
+    // chosen. Exit, by its button, the menu or the window's frame, closes them all, and a timer
+    // event already queued runs no tick. The task bar finds the icon through the desktop entry
+    // named by the desktop file name, and groups the windows by their class, which on X11 is
+    // the application's name.
+    void runBesideHelpAndAboutUntilExit() {
         app::SetApplicationIdentity();
-        app::Form1 form;
-        QTest::mouseClick(form.cmdSimulate, Qt::LeftButton);
-        for (int i = 0; i < 2; ++i) {
-            form.MenuItem("mnuHelpText")->trigger();
-            form.MenuItem("mnuAboutCorvane")->trigger();
+        for (const QString exit : {"button", "menu", "frame"}) {
+            app::Form1 form;
+            QTest::mouseClick(form.cmdSimulate, Qt::LeftButton);
+            for (int i = 0; i < 2; ++i) {
+                form.MenuItem("mnuHelpText")->trigger();
+                form.MenuItem("mnuAboutCorvane")->trigger();
+            }
+            const auto before = form.Model().ElapsedTicks;
+            QTRY_VERIFY(form.Model().ElapsedTicks > before + 3);
+            QCOMPARE(Windows("frmHelp").size(), 1);
+            QCOMPARE(Windows("frmAbout").size(), 1);
+            QCOMPARE(Tree()->topLevelItemCount(), 5);  // set up once
+
+            const QString id = QString::fromLatin1(app::kApplicationId);
+            QCOMPARE(QGuiApplication::desktopFileName(), id);
+            const QList<QSize> sizes{{16, 16}, {32, 32},   {48, 48},
+                                     {64, 64}, {128, 128}, {256, 256}};
+            for (QWidget* window :
+                 QWidgetList{&form, Windows("frmHelp")[0], Windows("frmAbout")[0]})
+                QCOMPARE(window->windowIcon().availableSizes(), sizes);
+            QFile entry(QStringLiteral(CORVANE_SOURCE_DIR "/data/%1.desktop").arg(id));
+            QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+            const QStringList lines = QString::fromUtf8(entry.readAll()).split('\n');
+            QVERIFY(lines.contains("Icon=" + id));
+            QVERIFY(lines.contains("StartupWMClass=" + QApplication::applicationName()));
+
+            if (exit == "button") QTest::mouseClick(form.cmdCancel, Qt::LeftButton);
+            if (exit == "menu") form.mnuExit->trigger();
+            if (exit == "frame") form.close();
+            QVERIFY(!form.Timer1->isActive() && !form.isVisible());
+            QVERIFY(Windows("frmHelp").isEmpty() && Windows("frmAbout").isEmpty());
+            const auto ticks = form.Model().ElapsedTicks;
+            form.Timer1_Timer();
+            QCOMPARE(form.Model().ElapsedTicks, ticks);
         }
-        const auto before = form.Model().ElapsedTicks;
-        QTRY_VERIFY(form.Model().ElapsedTicks > before + 3);
-        QCOMPARE(Windows("frmHelp").size(), 1);
-        QCOMPARE(Windows("frmAbout").size(), 1);
-        QCOMPARE(Tree()->topLevelItemCount(), 5);  // set up once
-
-        const QString id = QString::fromLatin1(app::kApplicationId);
-        QCOMPARE(QGuiApplication::desktopFileName(), id);
-        const QList<QSize> sizes{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
-        for (QWidget* window : QWidgetList{&form, Windows("frmHelp")[0], Windows("frmAbout")[0]})
-            QCOMPARE(window->windowIcon().availableSizes(), sizes);
-        QFile entry(QStringLiteral(CORVANE_SOURCE_DIR "/data/%1.desktop").arg(id));
-        QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
-        const QStringList lines = QString::fromUtf8(entry.readAll()).split('\n');
-        QVERIFY(lines.contains("Icon=" + id));
-        QVERIFY(lines.contains("StartupWMClass=" + QApplication::applicationName()));
-
-        QTest::mouseClick(form.cmdCancel, Qt::LeftButton);
-        QVERIFY(!form.Timer1->isActive());
-        QVERIFY(Windows("frmHelp").isEmpty() && Windows("frmAbout").isEmpty());
     }
 };
 
