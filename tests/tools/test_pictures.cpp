@@ -60,30 +60,19 @@ class TracePictures : public QObject {
     // on a cascade into a capacitor, and the current alone zoomed in.
     void plotIsPicture1() {
         const struct {
-            QStringList arguments;
+            const char *arguments, *before, *after;  // the clicks before Simulate and after it
             int ticks;
-            const char *before, *after;  // the clicks before Simulate and after it
         } rows[] = {
-            {{"--load-resistance", "99999999", "--show", "both"},
-             250,
-             "mnuInfiniteOhmsR2|chkCurrent",
-             ""},
-            {{"--source", "Pulse Train", "--cascade", "--zo2", "100", "--load", "Capacitor",
-              "--envelope"},
-             300,
-             "mnuPulseTrain|mnuCascadedLine|cmdZo2|optCapacitor|chkEnvelope",
-             ""},
-            {{"--source", "Sine", "--show", "current", "--zoom", "2"},
-             120,
-             "mnuSine|chkVoltage|chkCurrent",
-             "cmdZoomIn"},
+            {"--load-resistance 99999999 --show both", "mnuInfiniteOhmsR2|chkCurrent", "", 250},
+            {"--source \"Pulse Train\" --cascade --zo2 100 --load Capacitor --envelope",
+             "mnuPulseTrain|mnuCascadedLine|cmdZo2|optCapacitor|chkEnvelope", "", 300},
+            {"--source Sine --show current --zoom 2", "mnuSine|chkVoltage|chkCurrent", "cmdZoomIn",
+             120},
         };
         for (const auto& r : rows) {
             const QString png = File("plot.png");
-            QCOMPARE(
-                Trace(r.arguments + QStringList{"--ticks", QString::number(r.ticks), "--png", png})
-                    .exitCode,
-                0);
+            const QString options = QString("%1 --ticks %2").arg(r.arguments).arg(r.ticks);
+            QCOMPARE(Trace(QProcess::splitCommand(options) << "--png" << png).exitCode, 0);
             Window w;
             w.dialogs->answers = {"100"};
             Activate(*w, r.before);

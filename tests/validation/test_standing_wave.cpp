@@ -104,7 +104,6 @@ class SteadyState : public QObject {
                             std::abs(Reflection(s, m.Zo, warp) - Reflection(s, m.Zo, 1));
         qInfo("largest |V| difference %.3g V (allowed %.3g V), from the warped solution %.3g V",
               fromExact, bound, fromWarped);
-        QVERIFY(s.x == 0 || s.r1 == m.Zo.number);  // the bound needs a matched source
         QVERIFY(fromExact <= bound);
         QVERIFY(fromWarped <= kRounding);
     }
