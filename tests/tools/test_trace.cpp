@@ -105,7 +105,6 @@ class TraceTool : public QObject {
     void refusals() {
         const std::pair<QStringList, const char*> rows[] = {
             {{"--zo", "0"}, "--zo: 0 is below the minimum 1"},
-            {{"--peak-voltage", "1,5"}, "--peak-voltage: 1,5 is not a number"},
             {{"--phase-velocity", "-50"},
              "--phase-velocity: -50 cannot be negative; the minimum is 10"},
             {{"--load", "Diode"},
@@ -114,7 +113,6 @@ class TraceTool : public QObject {
             {{"--frequency", "501"},
              "--frequency: 501 is above the maximum 500 (the line holds at most 20 wavelengths)"},
             {{"--probe", "2.5"}, "--probe: 2.5 is not a whole number"},
-            {{"--impedance", "5"}, "Unknown option 'impedance'."},
             {{"--png", "a.png", "--zoom", "3"}, "--zoom: 3 is not a power of two from 1/32 to 32"},
             {{"--png", "a.png", "--every", "5"}, "--every applies only with --gif"},
             {{"--png", "x", "--lattice", "x"}, "--lattice: x is also the file of --png"},
