@@ -40,14 +40,13 @@ QImage Drawn(QImage image, const char* type, const char* mode = "") {
     return image;
 }
 
-class RecordedMessages : public entry::Dialogs {
-  public:
+struct RecordedMessages : entry::Dialogs {
     QStringList shown;  // "text|style|title"
     std::string InputBox(const std::string&, const std::string&, const std::string&) override {
         return {};
     }
     void MessageBox(const std::string& text, int style, const std::string& title) override {
-        shown.append(QString::fromStdString(text + "|" + std::to_string(style) + "|" + title));
+        shown << QString::fromStdString(text + "|" + std::to_string(style) + "|" + title);
     }
 };
 
