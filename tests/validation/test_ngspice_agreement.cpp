@@ -167,6 +167,7 @@ class NgspiceAgreement : public QObject {
             "--source Cosine --frequency 82.5 --source-resistance 100 --load Capacitor "
             "--load-capacitance 0 --attenuation 50",
             1000);
+        row("Off, cascade", cascade + "--source Off", 300);
         row("total loss, cascade, open load", cascade + "--attenuation 100 --load-resistance 1e10",
             500);
 
