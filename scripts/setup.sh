@@ -12,6 +12,8 @@ packages=(
   desktop-file-utils appstream man-db bash-completion            # the installed tree's checks
   lintian dpkg-dev fakeroot file                                 # scripts/package.sh
   clang libfuzzer-14-dev libclang-rt-14-dev                      # ./test.sh --sanitize, fuzz/
+  emscripten musl-dev                                            # the browser build, shared maths
+  locales                                                        # numbers under a German locale
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -22,6 +24,13 @@ if [ ${#missing[@]} -gt 0 ]; then
   sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+# A decimal-comma locale, for the check that no number follows the user's locale.
+if ! locale -a 2>/dev/null | grep -qx de_DE.utf8; then
+  sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
+  $sudo locale-gen >/dev/null
 fi
 
 # The folder and the configuration can be chosen (./test.sh --sanitize builds elsewhere).

@@ -1,9 +1,9 @@
 #include "display/status_text.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "display/meter.h"
+#include "entry/c_locale.h"
 #include "entry/format_value.h"
 
 namespace display {
@@ -80,10 +80,8 @@ std::optional<std::string> UpdateDisplayText(std::string_view mode, const Status
 }
 
 std::string ScientificText(double x) {
-    char buffer[32];
     const double shown = Shown(x) == 0 ? 0.0 : Shown(x);  // no "-0.00E+00"
-    std::snprintf(buffer, sizeof buffer, "%.2E", shown);
-    return buffer;
+    return entry::PrintNumber("%.2E", shown);
 }
 
 }  // namespace display

@@ -1,8 +1,9 @@
 #include "entry/format_value.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
+
+#include "entry/c_locale.h"
 
 namespace entry {
 
@@ -17,9 +18,7 @@ std::string NonFiniteText(double x) {
 // "###.##": two decimals at most, trailing zeros dropped but the point kept, and no digit
 // before the point of a fraction.
 std::string FixedPattern(double x) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.2f", x);
-    std::string text = buffer;
+    std::string text = PrintNumber("%.2f", x);
     while (text.back() == '0') text.pop_back();
     bool negative = text.front() == '-';
     std::string digits = negative ? text.substr(1) : text;
@@ -30,9 +29,7 @@ std::string FixedPattern(double x) {
 // "#.0##E-##": one digit before the point, one to three decimals, the exponent without a
 // plus sign or leading zeros.
 std::string ScientificPattern(double x) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.3E", x);
-    std::string text = buffer;
+    const std::string text = PrintNumber("%.3E", x);
     auto e = text.find('E');
     std::string mantissa = text.substr(0, e);
     int exponent = std::atoi(text.c_str() + e + 1);
@@ -45,9 +42,7 @@ std::string ScientificPattern(double x) {
 std::string GeneralText(double x) {
     if (!std::isfinite(x)) return NonFiniteText(x);
     if (x == 0) return "0";  // also for -0
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15G", x);
-    return buffer;
+    return PrintNumber("%.15G", x);
 }
 
 std::string FormatValue(const sim::Value& value) {

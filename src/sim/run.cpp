@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "maths/maths.h"
 #include "sim/engine.h"
 
 namespace sim {
@@ -13,7 +14,7 @@ double AttenuationConstantOf(double attenuationPercent, double stepTime) {
     // value above 100 from turning into the logarithm of a negative number (nan).
     if (!(attenuationPercent < 100)) return std::numeric_limits<double>::infinity();
     // + 0 makes the -0 of a lossless line (-ln 1) a plain 0.
-    return -std::log(1 - attenuationPercent / 100) / (stepTime * 200) + 0.0;
+    return -maths::Log(1 - attenuationPercent / 100) / (stepTime * 200) + 0.0;
 }
 
 double StepFactor(const Model& m) {
@@ -23,7 +24,7 @@ double StepFactor(const Model& m) {
     if (!(loss < std::numeric_limits<double>::infinity())) return 0;
     // exp(-0) is exactly 1; a lossless line, the common case, skips the call at every tick.
     if (loss == 0) return 1;
-    return std::exp(-loss);
+    return maths::Exp(-loss);
 }
 
 void PrepareRun(Model& m, bool cascaded) {

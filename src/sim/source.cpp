@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "maths/maths.h"
 #include "sim/engine.h"
 
 namespace sim {
@@ -19,9 +20,9 @@ void SourceValue(Model& m, const std::string& source) {
         m.SourceVoltage = m.PeakVoltage;
         m.SourceTicks = 0;
     } else if (source == "Sine") {
-        m.SourceVoltage = std::sin(SinusoidPhase(m)) * m.PeakVoltage;
+        m.SourceVoltage = maths::Sin(SinusoidPhase(m)) * m.PeakVoltage;
     } else if (source == "Cosine") {
-        m.SourceVoltage = std::cos(SinusoidPhase(m)) * m.PeakVoltage;
+        m.SourceVoltage = maths::Cos(SinusoidPhase(m)) * m.PeakVoltage;
     } else if (source == "Pulse") {
         // Silent for one pulse width, then one pulse width high, then silent for good.
         if (k < m.PulseWidth) {

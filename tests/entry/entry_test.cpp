@@ -3,6 +3,7 @@
 // tests'.)
 
 #include <QtTest>
+#include <clocale>
 
 #include "entry/entry_commands.h"
 #include "entry/format_value.h"
@@ -184,5 +185,11 @@ class EntryTest : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(EntryTest)
+// The numbers must not follow the user's locale, which the window adopts at start-up: the suite
+// runs these tests a second time under a decimal-comma one (tests/CMakeLists.txt).
+int main(int argc, char** argv) {
+    std::setlocale(LC_ALL, "");
+    EntryTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "entry_test.moc"

@@ -3,15 +3,18 @@
 // not end normally within two minutes) and what it printed.
 
 #include <QProcess>
+#include <QProcessEnvironment>
 
 struct Output {
     int exitCode = -1;
     QByteArray out, err;
 };
 
-inline Output Run(const QString& program, const QStringList& arguments,
-                  const QByteArray& input = {}) {
+inline Output Run(
+    const QString& program, const QStringList& arguments, const QByteArray& input = {},
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
+    p.setProcessEnvironment(environment);
     p.start(program, arguments);
     p.write(input);
     p.closeWriteChannel();

@@ -2,6 +2,7 @@
 // to the bit, and its refusals.
 
 #include <QtTest>
+#include <clocale>
 
 #include "run_tool.h"
 #include "sim/engine.h"
@@ -78,14 +79,14 @@ class TraceTool : public QObject {
         const std::pair<QStringList, const char*> rows[] = {
             {{"--source", "Sine", "--cascade", "--zo2", "100", "--load", "ParallelRC",
               "--load-capacitance", "30", "--ticks", "350"},
-             "350,70,0,-0.08355548904123164,-0.8355548904040898\n"
-             "350,70,100,-0.18694740765650675,1.2322834818849961\n"
-             "350,70,200,-0.2386541162513008,0.7154313816719251\n"},
+             "350,70,0,-0.0835554890412316,-0.8355548904040907\n"
+             "350,70,100,-0.18694740765650703,1.2322834818850041\n"
+             "350,70,200,-0.2386541162513009,0.7154313816719227\n"},
             {{"--source", "Cosine", "--load", "SeriesRL", "--attenuation", "20", "--frequency",
               "37", "--ticks", "420"},
-             "420,84,0,0.516973366218533,5.796439724934958\n"
-             "420,84,100,0.02788170112861444,-12.012101886712188\n"
-             "420,84,200,-0.4352429848632368,-2.9172646485610914\n"},
+             "420,84,0,0.5169733662185334,5.796439724934951\n"
+             "420,84,100,0.027881701128613774,-12.012101886712184\n"
+             "420,84,200,-0.4352429848632364,-2.9172646485610914\n"},
             {{"--source", "Pulse Train", "--cascade", "--zo1", "75", "--zo2", "30", "--load",
               "Impedance", "--load-reactance", "-80", "--ticks", "510"},
              "510,101.99999999999999,0,0.6377627765849818,7.2447444683003654\n"
@@ -130,6 +131,35 @@ class TraceTool : public QObject {
                 QCOMPARE(r.exitCode, 2);
                 QCOMPARE(r.out, QByteArray());
             }
+        }
+    }
+
+    // What a German desktop prints is what any other prints: the CSV, the netlist, the
+    // lattice's caption (the circuit's values) and the refusals.
+    void sameUnderAnyLocale() {
+        QVERIFY2(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), "the locale de_DE.UTF-8 is missing");
+        std::setlocale(LC_NUMERIC, "C");
+        QTemporaryDir dir;
+        const QString lattice = dir.filePath("lattice.png");
+        const QStringList circuit = {"--load",  "Capacitor", "--load-capacitance",
+                                     "4.7",     "--length",  "2.5",
+                                     "--ticks", "300"};
+        const QStringList rows[] = {circuit,
+                                    circuit + QStringList{"--netlist"},
+                                    circuit + QStringList{"--lattice", lattice},
+                                    {"--zo", "2,5"}};
+        for (const QStringList& arguments : rows) {
+            QList<QByteArray> seen;
+            for (const char* locale : {"C", "de_DE.UTF-8"}) {
+                QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+                environment.insert("LC_ALL", locale);
+                const Output r = Run(CORVANE_TRACE, arguments, {}, environment);
+                QFile picture(lattice);
+                seen << QByteArray::number(r.exitCode) + r.out + r.err +
+                            (picture.open(QIODevice::ReadOnly) ? picture.readAll() : "");
+                picture.remove();
+            }
+            QVERIFY2(seen[0] == seen[1], qPrintable(arguments.join(' ')));
         }
     }
 };
