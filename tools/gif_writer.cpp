@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <array>
 
-#include "display/trace_drawing.h"
+#include "display/plot_colours.h"
 
 namespace trace {
 

@@ -3,8 +3,11 @@
 #include <QPainter>
 
 #include "circuit_text.h"
+#include "display/plot_colours.h"
+#include "display/plot_marks.h"
 #include "display/status_text.h"
-#include "display/trace_drawing.h"
+#include "paint/qt_geometry.h"
+#include "paint/trace_drawing.h"
 #include "sim/engine.h"
 
 namespace trace {
@@ -26,22 +29,21 @@ QFont CaptionFont(int scale) {
 PlotRun::PlotRun(const sim::Model& m, const PictureRequest& request, std::string circuit)
     : request_(request),
       circuit_(std::move(circuit)),
-      picture_(display::DesignedPlotSize(), request.scale) {
+      picture_(paint::ToQSize(display::DesignedPlotSize()), request.scale) {
     // The plot's half sizes, in single precision, as the window takes them at run start.
-    const QSize size = display::DesignedPlotSize();
-    scale_ =
-        display::PlotScaleOf(m, float(size.width()) / 2, float(size.height()) / 2, request.zoom);
+    const display::Size size = display::DesignedPlotSize();
+    scale_ = display::PlotScaleOf(m, float(size.width) / 2, float(size.height) / 2, request.zoom);
     if (request.envelope) picture_.SetBackColor(QColor(display::kEnvelopeBackColour));
 }
 
 void PlotRun::Tick(sim::Model& m) {
     const bool v = request_.voltage, c = request_.current;
-    display::BeginTickDrawing(picture_, request_.envelope, v, c, voltagePoints_, currentPoints_);
+    paint::BeginTickDrawing(picture_, request_.envelope, v, c, voltagePoints_, currentPoints_);
     sim::AdvanceLine(m);
     sim::ShiftLine(m, [&](int i, double volts, double current) {
         display::StoreTracePoint(scale_, i, volts, current, voltagePoints_, currentPoints_);
     });
-    display::DrawTraces(picture_, v, c, voltagePoints_, currentPoints_);
+    paint::DrawTraces(picture_, v, c, voltagePoints_, currentPoints_);
     sim::CountTick(m);
 }
 

@@ -6,8 +6,8 @@
 #include <QImage>
 #include <string>
 
-#include "display/plot_picture.h"
 #include "display/trace_points.h"
+#include "paint/plot_picture.h"
 #include "sim/model.h"
 #include "trace_options.h"
 
@@ -33,7 +33,7 @@ class PlotRun {
     const PictureRequest request_;
     const std::string circuit_;
     display::PlotScale scale_;
-    display::PlotPicture picture_;
+    paint::PlotPicture picture_;
     display::TracePoints voltagePoints_{}, currentPoints_{};
 };
 

@@ -15,7 +15,7 @@ enum class ElementKind {
     Option,       // QRadioButton; the buttons of one container exclude each other
     Frame,        // QGroupBox, a container with a caption
     Slider,       // horizontal QSlider
-    Plot,         // display::PlotArea
+    Plot,         // PlotArea
     Timer,        // QTimer: not drawn, no place
 };
 

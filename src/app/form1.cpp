@@ -25,8 +25,8 @@
 #include <QTimer>
 
 #include "app/client_area.h"
+#include "app/plot_area.h"
 #include "app/qt_dialogs.h"
-#include "display/plot_area.h"
 
 namespace app {
 

@@ -40,11 +40,9 @@ class QPushButton;
 class QSlider;
 class QTimer;
 
-namespace display {
-class PlotArea;
-}
-
 namespace app {
+
+class PlotArea;
 
 // The three flags of an element that the control groups switch.
 enum class Flag { Enabled, Visible, Checked };
@@ -119,7 +117,7 @@ class Form1 : public QMainWindow {
     QPushButton *cmdSimulate = nullptr, *cmdStop = nullptr, *cmdCancel = nullptr;
     QPushButton *cmdStep = nullptr, *cmdContinue = nullptr;
     QLabel* lblDisplay = nullptr;
-    display::PlotArea* Picture1 = nullptr;
+    PlotArea* Picture1 = nullptr;
     QTimer* Timer1 = nullptr;
     QSlider* sldSpeedControl = nullptr;
     QCheckBox *chkVoltage = nullptr, *chkCurrent = nullptr, *chkEnvelope = nullptr;

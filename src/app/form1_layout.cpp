@@ -17,10 +17,11 @@
 #include "app/element_table.h"
 #include "app/form1.h"
 #include "app/menu_table.h"
+#include "app/plot_area.h"
 #include "app/schematic.h"
 #include "app/window_scale.h"
-#include "display/plot_area.h"
 #include "display/twips.h"
+#include "paint/qt_geometry.h"
 
 namespace app {
 
@@ -80,7 +81,7 @@ QWidget* MakeWidget(const ElementRow& row, QWidget* parent) {
             return slider;
         }
         case ElementKind::Plot:
-            return new display::PlotArea(parent);
+            return new PlotArea(parent);
         case ElementKind::Timer:
             return nullptr;
     }
@@ -112,7 +113,8 @@ void Form1::BuildElements() {
             *row.container ? widgets_.value(QString::fromLatin1(row.container)) : client;
         QWidget* widget = MakeWidget(row, parent);
         widget->setObjectName(name);
-        widget->setGeometry(display::TwipsToPixels(row.left, row.top, row.width, row.height, dpi_));
+        widget->setGeometry(
+            paint::ToQRect(display::TwipsToPixels(row.left, row.top, row.width, row.height, dpi_)));
         SetDesignFont(widget, FontOf(row), 1);
         if (row.kind == ElementKind::Option || row.kind == ElementKind::CheckBox) {
             WidenToCaption(widget);
@@ -137,7 +139,7 @@ void Form1::BuildElements() {
     cmdStep = button("cmdStep");
     cmdContinue = button("cmdContinue");
     lblDisplay = qobject_cast<QLabel*>(Element(QStringLiteral("lblDisplay")));
-    Picture1 = qobject_cast<display::PlotArea*>(Element(QStringLiteral("Picture1")));
+    Picture1 = qobject_cast<PlotArea*>(Element(QStringLiteral("Picture1")));
     sldSpeedControl = qobject_cast<QSlider*>(Element(QStringLiteral("sldSpeedControl")));
     chkVoltage = qobject_cast<QCheckBox*>(Element(QStringLiteral("chkVoltage")));
     chkCurrent = qobject_cast<QCheckBox*>(Element(QStringLiteral("chkCurrent")));

@@ -8,10 +8,11 @@
 #include "app/client_area.h"
 #include "app/element_table.h"
 #include "app/form1.h"
+#include "app/plot_area.h"
 #include "app/schematic.h"
 #include "app/window_scale.h"
-#include "display/plot_area.h"
 #include "display/twips.h"
+#include "paint/qt_geometry.h"
 
 namespace app {
 
@@ -47,8 +48,9 @@ void Form1::Relayout(double s) {
         if (!widget) continue;  // Timer1
         // The plot takes its scale first, so that its new size is read in plot coordinates.
         if (widget == Picture1) Picture1->SetScale(s);
-        widget->setGeometry(
-            ScaledRect(display::TwipsToPixels(row.left, row.top, row.width, row.height, dpi_), s));
+        widget->setGeometry(ScaledRect(
+            paint::ToQRect(display::TwipsToPixels(row.left, row.top, row.width, row.height, dpi_)),
+            s));
         ScaleFont(widget, s);
         const bool boxed = row.kind == ElementKind::Option || row.kind == ElementKind::CheckBox;
         if (boxed || row.kind == ElementKind::Slider) ScaleIndicator(widget, s);

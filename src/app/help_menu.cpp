@@ -3,13 +3,13 @@
 #include <QAction>
 
 #include "app/form1.h"
-#include "help/help.h"
+#include "app/help_windows.h"
 
 namespace app {
 
-void Form1::mnuHelpText_Click() { help::ShowHelp(this); }
+void Form1::mnuHelpText_Click() { app::ShowHelp(this); }
 
-void Form1::mnuAboutCorvane_Click() { help::ShowAbout(this); }
+void Form1::mnuAboutCorvane_Click() { app::ShowAbout(this); }
 
 void Form1::WireHelp() {
     connect(MenuItem(QStringLiteral("mnuHelpText")), &QAction::triggered, this,

@@ -5,8 +5,8 @@
 #include <QRadioButton>
 
 #include "app/form1.h"
-#include "display/load_schematic.h"
 #include "entry/load_types.h"
+#include "paint/load_symbol.h"
 
 namespace app {
 
@@ -57,8 +57,8 @@ void Form1::PaintLoad(const QString& loadType, bool eraseFirst) {
     const QColor background = palette().color(QPalette::Window);
     shownLoad_ = loadType;
     QPainter painter(&surface_);
-    if (eraseFirst) display::EraseLoadSymbols(painter, foreground, background, dpi_);
-    display::DrawLoad(painter, loadType.toStdString(), "", foreground, background, dpi_);
+    if (eraseFirst) paint::EraseLoadSymbols(painter, foreground, background, dpi_);
+    paint::DrawLoad(painter, loadType.toStdString(), "", foreground, background, dpi_);
     painter.end();
     SurfaceChanged();
 }

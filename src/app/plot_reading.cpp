@@ -7,9 +7,10 @@
 #include <QTimer>
 
 #include "app/form1.h"
-#include "display/plot_area.h"
-#include "display/trace_drawing.h"
+#include "app/plot_area.h"
+#include "display/plot_colours.h"
 #include "display/zoom.h"
+#include "paint/trace_drawing.h"
 
 namespace app {
 
@@ -19,8 +20,8 @@ void Form1::WirePlotReading() {
     chkMeter = qobject_cast<QCheckBox*>(Element(QStringLiteral("chkMeter")));
     connect(cmdZoomIn, &QPushButton::clicked, this, &Form1::cmdZoomIn_Click);
     connect(cmdZoomOut, &QPushButton::clicked, this, &Form1::cmdZoomOut_Click);
-    connect(Picture1, &display::PlotArea::MousePressed, this, &Form1::Picture1_MouseDown);
-    connect(Picture1, &display::PlotArea::MouseReleased, this, &Form1::Picture1_MouseUp);
+    connect(Picture1, &PlotArea::MousePressed, this, &Form1::Picture1_MouseDown);
+    connect(Picture1, &PlotArea::MouseReleased, this, &Form1::Picture1_MouseUp);
     // Every change of a box, by the mouse, Space or a screen reader's toggle, runs its handler
     // once; the program itself never sets these boxes after they are created.
     connect(chkVoltage, &QCheckBox::toggled, this, &Form1::chkTrace_Click);
@@ -46,8 +47,8 @@ void Form1::ShowZoom() {
 }
 
 void Form1::RedrawPlot() {
-    display::RedrawPlot(Picture1->Picture(), model_, Scale(), chkVoltage->isChecked(),
-                        chkCurrent->isChecked(), VoltagePoints, CurrentPoints);
+    paint::RedrawPlot(Picture1->Picture(), model_, Scale(), chkVoltage->isChecked(),
+                      chkCurrent->isChecked(), VoltagePoints, CurrentPoints);
 }
 
 // A reading halts a free run after the tick that is due, as Step does, so the plot can be read

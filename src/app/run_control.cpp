@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "app/form1.h"
-#include "display/plot_area.h"
+#include "app/plot_area.h"
 #include "sim/engine.h"
 
 namespace app {

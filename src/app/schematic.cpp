@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "display/pixel_grid.h"
 #include "display/twips.h"
+#include "paint/pixel_grid.h"
 
 namespace app {
 namespace {
@@ -125,7 +125,7 @@ void SchematicPiece::paintEvent(QPaintEvent*) {
     painter.translate(-pos());
     painter.scale(scale_, scale_);
     painter.translate(designed_.topLeft());
-    display::OnDesignPixels(painter);
+    paint::OnDesignPixels(painter);
     QPen pen(color_, pen_);
     pen.setCapStyle(Qt::FlatCap);
     painter.setPen(pen);

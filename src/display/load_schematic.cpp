@@ -1,11 +1,7 @@
 #include "display/load_schematic.h"
 
-#include <QPainter>
 #include <array>
 #include <initializer_list>
-
-#include "display/pixel_grid.h"
-#include "display/twips.h"
 
 namespace display {
 
@@ -84,18 +80,6 @@ void AddChain(std::vector<Stroke>& strokes, const TwipPoint* points, int count, 
                            {points[k].x, points[k].y + dy}});
 }
 
-void DrawStroke(QPainter& painter, const Stroke& s, double dpi) {
-    const auto px = [dpi](int twips) { return TwipsToPixels(twips, dpi); };
-    if (s.kind == Stroke::Kind::Line) {
-        painter.drawLine(px(s.a.x), px(s.a.y), px(s.b.x), px(s.b.y));
-        return;
-    }
-    const int r = px(kCoilArcRadius);
-    const int span = ((s.endDegrees - s.startDegrees) % 360 + 360) % 360;
-    painter.drawArc(QRect(px(s.a.x) - r, px(s.a.y) - r, 2 * r, 2 * r), s.startDegrees * 16,
-                    span * 16);
-}
-
 }  // namespace
 
 std::vector<Stroke> LoadStrokes(std::string_view loadType) {
@@ -118,29 +102,6 @@ std::vector<Stroke> LoadStrokes(std::string_view loadType) {
         }
     }
     return strokes;
-}
-
-void DrawLoad(QPainter& painter, std::string_view loadType, std::string_view mode,
-              QColor foreground, QColor background, double logicalDpi) {
-    const bool erase = mode == "Erase" || mode == "erase";
-    painter.save();
-    // One pen for drawing and erasing, no antialiasing: the erasing strokes cover exactly the
-    // pixels the drawing strokes set.
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    OnDesignPixels(painter);
-    QPen pen(erase ? background : foreground);
-    pen.setWidth(1);
-    pen.setCapStyle(Qt::SquareCap);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    for (const Stroke& s : LoadStrokes(loadType)) DrawStroke(painter, s, logicalDpi);
-    painter.restore();
-}
-
-void EraseLoadSymbols(QPainter& painter, QColor foreground, QColor background, double logicalDpi) {
-    for (std::string_view type :
-         {"Resistor", "Capacitor", "Inductor", "Impedance", "ParallelRC", "SeriesRL"})
-        DrawLoad(painter, type, "Erase", foreground, background, logicalDpi);
 }
 
 }  // namespace display

@@ -1,15 +1,11 @@
 #pragma once
-// The load's symbol in the circuit schematic, drawn on the main window's persistent surface
-// between the load-end terminals at (7215, 960) and (7215, 1920), twips of the client area.
-// A symbol is drawn in the window's foreground colour and erased by drawing the very same
-// strokes, with the same pen and no antialiasing, in its background colour, so erasing leaves
-// no pixel of it behind.
+// The load's symbol in the circuit schematic, between the load-end terminals at (7215, 960) and
+// (7215, 1920), twips of the client area: its strokes as data. The painter that draws them on
+// the main window's persistent surface is paint/load_symbol.h.
 
-#include <QColor>
+#include <array>
 #include <string_view>
 #include <vector>
-
-class QPainter;
 
 namespace display {
 
@@ -35,13 +31,8 @@ struct Stroke {
 // The strokes of a load type's symbol in drawing order; none for a type that is not a load.
 std::vector<Stroke> LoadStrokes(std::string_view loadType);
 
-// Draws the symbol of `loadType`, or erases it when `mode` is "Erase" or "erase" (any other
-// mode draws; the callers that draw pass an empty text).
-void DrawLoad(QPainter& painter, std::string_view loadType, std::string_view mode,
-              QColor foreground, QColor background, double logicalDpi = 96);
-
-// Erases the symbols of all six load types, leaving the load area blank whatever was drawn.
-void EraseLoadSymbols(QPainter& painter, QColor foreground, QColor background,
-                      double logicalDpi = 96);
+// The six load types that have a symbol, in the order a new choice erases them.
+inline constexpr std::array<std::string_view, 6> kLoadSymbolTypes{
+    "Resistor", "Capacitor", "Inductor", "Impedance", "ParallelRC", "SeriesRL"};
 
 }  // namespace display

@@ -43,13 +43,13 @@ std::int32_t CurrentY(const PlotScale& scale, double current) {
     return MapY(scale, current, scale.PlotAmplitude / scale.NormZ1);
 }
 
-bool HasPlace(QPoint p) { return p.x() != kNoCoordinate && p.y() != kNoCoordinate; }
+bool HasPlace(Point p) { return p.x != kNoCoordinate && p.y != kNoCoordinate; }
 
 void StoreTracePoint(const PlotScale& scale, int i, double volts, double current,
                      TracePoints& voltagePoints, TracePoints& currentPoints) {
     const int x = TraceX(scale, i);
-    voltagePoints[i] = QPoint(x, VoltageY(scale, volts));
-    currentPoints[i] = QPoint(x, CurrentY(scale, current));
+    voltagePoints[i] = Point{x, VoltageY(scale, volts)};
+    currentPoints[i] = Point{x, CurrentY(scale, current)};
 }
 
 void MapLastStep(const sim::Model& m, const PlotScale& scale, TracePoints& voltagePoints,

@@ -11,11 +11,11 @@
 //  - a value that is not a number (nan) gets kNoCoordinate: the point has no place, and the
 //    polyline is broken there (nothing is drawn to or from it).
 
-#include <QPoint>
 #include <array>
 #include <cstdint>
 #include <limits>
 
+#include "display/geometry.h"
 #include "sim/model.h"
 
 namespace display {
@@ -36,7 +36,7 @@ PlotScale PlotScaleOf(const sim::Model& m, float plotHalfWidth, float plotHalfHe
 inline constexpr std::int32_t kCoordinateLimit = 1 << 20;
 inline constexpr std::int32_t kNoCoordinate = std::numeric_limits<std::int32_t>::min();
 
-using TracePoints = std::array<QPoint, sim::kPoints>;
+using TracePoints = std::array<Point, sim::kPoints>;
 
 // Rounds half to even, clamps to ±kCoordinateLimit; nan gives kNoCoordinate.
 std::int32_t PixelCoordinate(double pixels);
@@ -49,7 +49,7 @@ std::int32_t VoltageY(const PlotScale& scale, double volts);
 std::int32_t CurrentY(const PlotScale& scale, double current);
 
 // True when both coordinates have a place on the plot (neither is kNoCoordinate).
-bool HasPlace(QPoint p);
+bool HasPlace(Point p);
 
 // Stores point i of both traces; the tick calls this for each point as it shifts the line.
 void StoreTracePoint(const PlotScale& scale, int i, double volts, double current,

@@ -8,9 +8,9 @@ int TwipsToPixels(double twips, double logicalDpi) {
     return static_cast<int>(std::nearbyint(twips * logicalDpi / kTwipsPerInch));
 }
 
-QRect TwipsToPixels(int left, int top, int width, int height, double logicalDpi) {
-    return QRect(TwipsToPixels(left, logicalDpi), TwipsToPixels(top, logicalDpi),
-                 TwipsToPixels(width, logicalDpi), TwipsToPixels(height, logicalDpi));
+Rect TwipsToPixels(int left, int top, int width, int height, double logicalDpi) {
+    return Rect{TwipsToPixels(left, logicalDpi), TwipsToPixels(top, logicalDpi),
+                TwipsToPixels(width, logicalDpi), TwipsToPixels(height, logicalDpi)};
 }
 
 }  // namespace display

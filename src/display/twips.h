@@ -2,7 +2,7 @@
 // Window layouts are given in twips, 1/1440 inch. Every conversion to screen pixels goes through
 // here so that the whole window agrees on where a twip lands.
 
-#include <QRect>
+#include "display/geometry.h"
 
 namespace display {
 
@@ -14,6 +14,6 @@ int TwipsToPixels(double twips, double logicalDpi = kDefaultDpi);
 
 // A rectangle given as Left, Top, Width, Height in twips; each of the four converted on its own,
 // as the element tables give them.
-QRect TwipsToPixels(int left, int top, int width, int height, double logicalDpi = kDefaultDpi);
+Rect TwipsToPixels(int left, int top, int width, int height, double logicalDpi = kDefaultDpi);
 
 }  // namespace display

@@ -196,21 +196,26 @@ constexpr std::array<HelpTopic, 52> kTopics{{
      "", ""},  // 52
 }};
 
-const QString kBreak = QStringLiteral("\r\n");
+constexpr std::string_view kBreak = "\r\n";
 
 }  // namespace
 
 std::span<const HelpTopic> HelpTopics() { return kTopics; }
 
-QString TopicDisplayText(const HelpTopic& topic) {
-    QString shown =
-        QString::fromUtf8(topic.title) + kBreak + kBreak + QString::fromUtf8(topic.text);
-    const QString maxText = QString::fromUtf8(topic.maxText);
-    if (!maxText.isEmpty()) {
-        shown += kBreak + kBreak + QStringLiteral("Max: ") + maxText + kBreak +
-                 QStringLiteral("Min: ") + QString::fromUtf8(topic.minText);
+std::string TopicDisplayText(const HelpTopic& topic) {
+    std::string shown = topic.title;
+    shown.append(kBreak).append(kBreak).append(topic.text);
+    if (*topic.maxText != '\0') {
+        shown.append(kBreak).append(kBreak).append("Max: ").append(topic.maxText);
+        shown.append(kBreak).append("Min: ").append(topic.minText);
     }
     return shown;
+}
+
+const HelpTopic* TopicTitled(std::string_view title) {
+    for (const HelpTopic& topic : kTopics)
+        if (topic.title == title) return &topic;
+    return nullptr;
 }
 
 }  // namespace help

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <span>
+#include <string>
+#include <string_view>
 
 namespace help {
 
@@ -21,6 +22,9 @@ std::span<const HelpTopic> HelpTopics();
 
 // What the text pane shows for a topic: the title, two line breaks, the text and, for a topic with
 // a range, two line breaks, "Max: " and the max text, a line break, "Min: " and the min text.
-QString TopicDisplayText(const HelpTopic& topic);
+std::string TopicDisplayText(const HelpTopic& topic);
+
+// The topic of that title; nothing for a title no topic has.
+const HelpTopic* TopicTitled(std::string_view title);
 
 }  // namespace help

@@ -9,8 +9,8 @@
 #include "app/element_table.h"
 #include "app/form1.h"
 #include "app/menu_table.h"
+#include "app/plot_area.h"
 #include "app/schematic.h"
-#include "display/plot_area.h"
 
 namespace apptest {
 

@@ -4,7 +4,7 @@
 
 #include <tuple>
 
-#include "display/trace_drawing.h"
+#include "display/plot_colours.h"
 #include "form_fixture.h"
 
 using namespace apptest;
@@ -142,7 +142,7 @@ class PlotTest : public QObject {
         if (zoomIn) Click(w->cmdZoomIn);
         Click(w->chkMeter);
         const QString before = w->lblDisplay->text();
-        const int border = display::PlotArea::kBorder;
+        const int border = app::PlotArea::kBorder;
         QTest::mousePress(w->Picture1, button, {}, at + QPoint(border, border));
         const bool reads = button == Qt::LeftButton && !OnFrame(at);
         QCOMPARE(w->lblDisplay->text(), reading.isEmpty() ? before : reading);

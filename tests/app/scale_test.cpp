@@ -4,13 +4,14 @@
 #include "app/window_scale.h"
 #include "display/twips.h"
 #include "form_fixture.h"
+#include "paint/qt_geometry.h"
 
 using namespace apptest;
 
 namespace {
 
 QRect Designed(const app::ElementRow& row) {
-    return display::TwipsToPixels(row.left, row.top, row.width, row.height);
+    return paint::ToQRect(display::TwipsToPixels(row.left, row.top, row.width, row.height));
 }
 
 }  // namespace

@@ -7,8 +7,10 @@
 #include <QTemporaryDir>
 
 #include "../app/form_fixture.h"
-#include "display/plot_area.h"
+#include "app/plot_area.h"
+#include "display/plot_marks.h"
 #include "lattice.h"
+#include "paint/qt_geometry.h"
 #include "run_tool.h"
 #include "sim/engine.h"
 
@@ -80,7 +82,7 @@ class TracePictures : public QObject {
             Activate(*w, r.after);
             for (int t = 0; t < r.ticks; ++t) w->Timer1_Timer();
             const QImage window = Rgb(w->Picture1->Composed()), tool = Rgb(QImage(png));
-            QCOMPARE(window.size(), display::DesignedPlotSize());
+            QCOMPARE(window.size(), paint::ToQSize(display::DesignedPlotSize()));
             QVERIFY2(tool.height() > window.height() + 20, r.before);  // the caption under it
             QVERIFY2(tool.copy(QRect(QPoint(0, 0), window.size())) == window, r.before);
         }
@@ -109,7 +111,7 @@ class TracePictures : public QObject {
             QCOMPARE(DGifSlurp(gif), GIF_OK);
             const QImage png = Rgb(QImage(pngName));
             QCOMPARE(gif->ImageCount, r.frames);
-            QCOMPARE(gif->SWidth, 2 * display::DesignedPlotSize().width());
+            QCOMPARE(gif->SWidth, 2 * display::DesignedPlotSize().width);
             QCOMPARE(gif->SWidth, png.width());
             QFile file(gifName);  // the application block that makes viewers loop for ever
             QVERIFY(
@@ -120,7 +122,7 @@ class TracePictures : public QObject {
                 QCOMPARE(DGifSavedExtensionToGCB(gif, f, &control), GIF_OK);
                 QCOMPARE(control.DelayTime, r.delay);
             }
-            const QRect plot(QPoint(0, 0), display::DesignedPlotSize() * 2);
+            const QRect plot(QPoint(0, 0), paint::ToQSize(display::DesignedPlotSize()) * 2);
             QVERIFY(LastGifFrame(gif).copy(plot) == png.copy(plot));
             DGifCloseFile(gif, &error);
         }

@@ -3,22 +3,14 @@
 // The window reads its check boxes just before each call, so a box changed during a tick takes
 // effect at the next of these calls.
 
-#include <QRgb>
-
-#include "display/plot_picture.h"
+#include "display/plot_colours.h"
 #include "display/trace_points.h"
+#include "paint/plot_picture.h"
 #include "sim/model.h"
 
-namespace display {
+namespace paint {
 
-inline constexpr QRgb kVoltageColour = qRgb(128, 0, 0);    // dark red, palette colour 4
-inline constexpr QRgb kCurrentColour = qRgb(255, 128, 0);  // orange
-inline constexpr QRgb kEnvelopePaint = qRgb(255, 255, 255);
-inline constexpr QRgb kPlotBackColour = qRgb(255, 255, 255);
-inline constexpr QRgb kEnvelopeBackColour = qRgb(0, 255, 0);
-// The captions of the trace check boxes match their traces.
-inline constexpr QRgb kVoltageCaptionColour = qRgb(128, 0, 0);
-inline constexpr QRgb kCurrentCaptionColour = qRgb(192, 64, 0);
+using display::TracePoints;
 
 // Before the points are updated: in envelope mode the last tick's traces are painted over in
 // white and nothing is cleared, so the white grows into the envelope; otherwise the plot is
@@ -32,7 +24,7 @@ void DrawTraces(PlotPicture& plot, bool voltage, bool current, const TracePoints
 
 // Redraws from the samples of the last completed step at the present zoom, without advancing
 // time: clears (an envelope is wiped), rebuilds both point arrays, draws the checked traces.
-void RedrawPlot(PlotPicture& plot, const sim::Model& m, const PlotScale& scale, bool voltage,
-                bool current, TracePoints& voltagePoints, TracePoints& currentPoints);
+void RedrawPlot(PlotPicture& plot, const sim::Model& m, const display::PlotScale& scale,
+                bool voltage, bool current, TracePoints& voltagePoints, TracePoints& currentPoints);
 
-}  // namespace display
+}  // namespace paint

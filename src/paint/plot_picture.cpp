@@ -1,31 +1,18 @@
-#include "display/plot_picture.h"
+#include "paint/plot_picture.h"
 
 #include <QPainter>
 #include <algorithm>
-#include <array>
 #include <cmath>
 
-#include "display/pixel_grid.h"
+#include "display/plot_marks.h"
 #include "display/trace_points.h"
+#include "paint/pixel_grid.h"
 
-namespace display {
+namespace paint {
 
 namespace {
 
-struct TwipLine {
-    int x1, y1, x2, y2;
-};
-
-// The plot's fixed black marks, in twips of its inner area: the axis, the ticks on the left edge
-// at each eighth of the height above and below it, and the ticks across the axis at a quarter,
-// half and three quarters of the width.
-constexpr std::array kFixedMarks{
-    TwipLine{0, 1650, 5880, 1650},    TwipLine{0, 422, 60, 422},
-    TwipLine{0, 844, 60, 844},        TwipLine{0, 1266, 60, 1266},
-    TwipLine{0, 2109, 60, 2109},      TwipLine{0, 2531, 60, 2531},
-    TwipLine{0, 2953, 60, 2953},      TwipLine{1474, 1620, 1474, 1680},
-    TwipLine{2948, 1620, 2948, 1680}, TwipLine{4421, 1620, 4421, 1680},
-};
+using display::HasPlace;
 
 // A painter in the image's device pixels, whatever its pixel ratio.
 struct DevicePainter {
@@ -108,16 +95,16 @@ void PlotPicture::SetBackColor(QColor colour) {
 
 namespace {
 
-std::size_t HashOf(std::span<const QPoint> points) {
+std::size_t HashOf(std::span<const display::Point> points) {
     std::size_t h = points.size();
-    for (const QPoint& p : points)
-        h = h * 1000003u ^ (std::size_t(p.x()) * 31u + std::size_t(p.y()));
+    for (const display::Point& p : points)
+        h = h * 1000003u ^ (std::size_t(p.x) * 31u + std::size_t(p.y));
     return h;
 }
 
 }  // namespace
 
-void PlotPicture::DrawPolyline(std::span<const QPoint> points, QColor colour) {
+void PlotPicture::DrawPolyline(std::span<const display::Point> points, QColor colour) {
     {
         DevicePainter painter(surface_);
         Paint(painter.painter, points, colour, painter.ratio);
@@ -143,19 +130,18 @@ void PlotPicture::DrawPolyline(std::span<const QPoint> points, QColor colour) {
 // Larger than designed, each polyline is drawn in device pixels: the same one-pixel line drawn
 // side by side to fill every enlarged pixel, as sharp as a wide pen and many times quicker to
 // draw again after a resize.
-void PlotPicture::Paint(QPainter& painter, std::span<const QPoint> points, QColor colour,
+void PlotPicture::Paint(QPainter& painter, std::span<const display::Point> points, QColor colour,
                         double ratio) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(ThinPen(colour));
+    // In device pixels; a point without a place keeps its mark.
     std::vector<QPoint> device;
-    if (ratio != 1) {
-        device.reserve(points.size());
-        for (const QPoint& p : points)
-            device.push_back(
-                HasPlace(p) ? QPoint(int(std::floor(p.x() * ratio)), int(std::floor(p.y() * ratio)))
-                            : p);
-        points = device;
-    }
+    device.reserve(points.size());
+    for (const display::Point& p : points)
+        device.push_back(ratio != 1 && HasPlace(p)
+                             ? QPoint(int(std::floor(p.x * ratio)), int(std::floor(p.y * ratio)))
+                             : QPoint(p.x, p.y));
+    const auto placed = [&](std::size_t k) { return HasPlace(points[k]); };
     // Wide enough to fill every enlarged pixel, which at an uneven ratio spans one more device
     // pixel in some rows than in others.
     const int width = std::max(1, int(std::ceil(ratio - 1e-9)));
@@ -163,14 +149,14 @@ void PlotPicture::Paint(QPainter& painter, std::span<const QPoint> points, QColo
         const QPoint shift(pass % width, pass / width);
         // Draw each stretch of points that have a place; a lone point shows as a dot.
         std::size_t start = 0;
-        while (start < points.size()) {
-            while (start < points.size() && !HasPlace(points[start])) ++start;
+        while (start < device.size()) {
+            while (start < device.size() && !placed(start)) ++start;
             std::size_t end = start;
-            while (end < points.size() && HasPlace(points[end])) ++end;
-            if (end - start == 1) painter.drawPoint(points[start] + shift);
+            while (end < device.size() && placed(end)) ++end;
+            if (end - start == 1) painter.drawPoint(device[start] + shift);
             if (end - start > 1) {
                 painter.translate(shift);
-                painter.drawPolyline(points.data() + start, int(end - start));
+                painter.drawPolyline(device.data() + start, int(end - start));
                 painter.translate(-shift);
             }
             start = end;
@@ -183,9 +169,9 @@ void PlotPicture::PaintFixedMarks(QPainter& painter, double dpi) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     OnDesignPixels(painter);
     painter.setPen(ThinPen(Qt::black));
-    for (const TwipLine& l : kFixedMarks)
-        painter.drawLine(TwipsToPixels(l.x1, dpi), TwipsToPixels(l.y1, dpi),
-                         TwipsToPixels(l.x2, dpi), TwipsToPixels(l.y2, dpi));
+    for (const display::TwipLine& l : display::kFixedMarks)
+        painter.drawLine(display::TwipsToPixels(l.x1, dpi), display::TwipsToPixels(l.y1, dpi),
+                         display::TwipsToPixels(l.x2, dpi), display::TwipsToPixels(l.y2, dpi));
     painter.restore();
 }
 
@@ -196,4 +182,4 @@ QImage PlotPicture::Composed(double dpi) const {
     return picture;
 }
 
-}  // namespace display
+}  // namespace paint

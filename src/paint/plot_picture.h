@@ -11,21 +11,17 @@
 
 #include <QColor>
 #include <QImage>
-#include <QPoint>
 #include <QSize>
 #include <functional>
 #include <span>
 #include <vector>
 
+#include "display/geometry.h"
 #include "display/twips.h"
 
 class QPainter;
 
-namespace display {
-
-// The inner area of the window's plot at its designed size (5895 × 3375 twips less the sunken
-// border of 2 pixels on each side), at the window's designed 96 dpi.
-inline QSize DesignedPlotSize() { return {TwipsToPixels(5895) - 4, TwipsToPixels(3375) - 4}; }
+namespace paint {
 
 class PlotPicture {
   public:
@@ -52,14 +48,14 @@ class PlotPicture {
     // An open polyline through integer points, pen width 1, no antialiasing, so drawing the same
     // points again in another colour covers every pixel. Points without a place (see
     // trace_points.h) break the line; nothing is drawn to them.
-    void DrawPolyline(std::span<const QPoint> points, QColor colour);
+    void DrawPolyline(std::span<const display::Point> points, QColor colour);
 
     // What has been drawn, without the fixed marks.
     const QImage& Surface() const { return surface_; }
     // The drawing with the fixed marks over it; the marks' twips become pixels at `dpi`.
-    QImage Composed(double dpi = kDefaultDpi) const;
+    QImage Composed(double dpi = display::kDefaultDpi) const;
     // The fixed marks alone, onto a painter in the plot's coordinates.
-    static void PaintFixedMarks(QPainter& painter, double dpi = kDefaultDpi);
+    static void PaintFixedMarks(QPainter& painter, double dpi = display::kDefaultDpi);
 
     // Called after every change of the drawing, so a widget showing it can repaint.
     void OnChange(std::function<void()> changed) { changed_ = std::move(changed); }
@@ -68,7 +64,7 @@ class PlotPicture {
     QImage NewImage() const;
     void Rebuild();
     // Onto a painter in device pixels, `ratio` of them to a plot pixel.
-    static void Paint(QPainter& painter, std::span<const QPoint> points, QColor colour,
+    static void Paint(QPainter& painter, std::span<const display::Point> points, QColor colour,
                       double ratio);
     void Changed() const;
 
@@ -79,7 +75,7 @@ class PlotPicture {
     // The drawing since the last clear, to draw it again at another scale: an image of what
     // came before the kept polylines (null when nothing did), then the polylines in order.
     struct Polyline {
-        std::vector<QPoint> points;
+        std::vector<display::Point> points;
         QRgb colour;
         std::size_t hash;
     };
@@ -88,4 +84,4 @@ class PlotPicture {
     std::function<void()> changed_;
 };
 
-}  // namespace display
+}  // namespace paint

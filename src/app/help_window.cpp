@@ -1,4 +1,4 @@
-#include "help/help_window.h"
+#include "app/help_window.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -13,24 +13,16 @@
 #include <QTreeWidget>
 
 #include "display/twips.h"
+#include "help/help_places.h"
 #include "help/topics.h"
+#include "paint/qt_geometry.h"
 
-namespace help {
+namespace app {
 namespace {
 
 const QString kTypeface = QStringLiteral("Times New Roman");
 constexpr qreal kTitlePoints = 18;
 constexpr qreal kTextPoints = 12;
-
-// Designed places in twips (left, top, width, height). The tree, the text pane and Quit Help
-// follow the window's size (HelpWindow::PlaceGrowingElements).
-struct TwipRect {
-    int left, top, width, height;
-    QRect Pixels(double dpi) const { return display::TwipsToPixels(left, top, width, height, dpi); }
-};
-constexpr TwipRect kTreePlace{240, 1080, 2775, 3855};
-constexpr TwipRect kTextPlace{3120, 1080, 5055, 3855};
-constexpr TwipRect kQuitPlace{6120, 5040, 975, 375};
 
 void SetPointSize(QTextCursor range, qreal points) {
     QTextCharFormat format;
@@ -50,14 +42,14 @@ HelpWindow::HelpWindow(QWidget* parent)
     setWindowTitle(QStringLiteral("Corvane Help"));
     setAttribute(Qt::WA_DeleteOnClose);
     // Resizable from its designed size up; the tree and the text pane grow with it.
-    const QSize designed(display::TwipsToPixels(8655, logicalDpiX()),
-                         display::TwipsToPixels(5520, logicalDpiX()));
+    const QSize designed(display::TwipsToPixels(help::kHelpWidthTwips, logicalDpiX()),
+                         display::TwipsToPixels(help::kHelpHeightTwips, logicalDpiX()));
     setMinimumSize(designed);
     resize(designed);
 
     lblSelectTopic->setObjectName(QStringLiteral("lblSelectTopic"));
     lblSelectTopic->setFont(QFont(kTypeface, 12, QFont::Bold));
-    lblSelectTopic->setGeometry(display::TwipsToPixels(360, 360, 1815, 375, logicalDpiX()));
+    lblSelectTopic->setGeometry(paint::ToQRect(help::kSelectTopicPlace.Pixels(logicalDpiX())));
 
     tvwHelpTree->setObjectName(QStringLiteral("tvwHelpTree"));
     tvwHelpTree->setFont(QFont(kTypeface, 12));
@@ -85,7 +77,7 @@ HelpWindow::HelpWindow(QWidget* parent)
 }
 
 void HelpWindow::BuildTree() {
-    const auto topics = HelpTopics();
+    const auto topics = help::HelpTopics();
     // Top-level topics come first in the table, so each parent exists before its children.
     for (std::size_t i = 0; i < topics.size(); ++i) {
         const QString title = QString::fromUtf8(topics[i].title);
@@ -102,14 +94,10 @@ void HelpWindow::BuildTree() {
 
 void HelpWindow::ShowTopicOf(QTreeWidgetItem* node) {
     if (node == nullptr) return;
-    const auto topics = HelpTopics();
-    const HelpTopic* shown = nullptr;
-    for (std::size_t i = 0; i < topics.size(); ++i) {
-        if (topicNodes_[i]->text(0) == node->text(0)) shown = &topics[i];
-    }
+    const help::HelpTopic* shown = help::TopicTitled(node->text(0).toStdString());
     if (shown == nullptr) return;
 
-    rtfHelpDisplay->setPlainText(TopicDisplayText(*shown));
+    rtfHelpDisplay->setPlainText(QString::fromStdString(help::TopicDisplayText(*shown)));
     QTextDocument* document = rtfHelpDisplay->document();
     QTextCursor everything(document);
     everything.select(QTextCursor::Document);
@@ -124,17 +112,14 @@ void HelpWindow::resizeEvent(QResizeEvent* event) {
     PlaceGrowingElements();
 }
 
-// The extra room goes to the tree and the text pane in proportion to their designed widths, and
-// all of the extra height; Quit Help keeps its distance from the bottom right corner. At the
-// designed size every element is at its designed place.
+// The designed places, moved and grown by what the window has beyond its designed size.
 void HelpWindow::PlaceGrowingElements() {
-    const double dpi = logicalDpiX();
     const QSize extra = (size() - minimumSize()).expandedTo({0, 0});
-    const QRect tree = kTreePlace.Pixels(dpi), text = kTextPlace.Pixels(dpi);
-    const int treeExtra = extra.width() * tree.width() / (tree.width() + text.width());
-    tvwHelpTree->setGeometry(tree.adjusted(0, 0, treeExtra, extra.height()));
-    rtfHelpDisplay->setGeometry(text.adjusted(treeExtra, 0, extra.width(), extra.height()));
-    cmdQuit->setGeometry(kQuitPlace.Pixels(dpi).translated(extra.width(), extra.height()));
+    const help::GrowingPlaces places =
+        help::PlacesAtExtra({extra.width(), extra.height()}, logicalDpiX());
+    tvwHelpTree->setGeometry(paint::ToQRect(places.tree));
+    rtfHelpDisplay->setGeometry(paint::ToQRect(places.text));
+    cmdQuit->setGeometry(paint::ToQRect(places.quit));
 }
 
 void HelpWindow::closeEvent(QCloseEvent* event) {
@@ -142,4 +127,4 @@ void HelpWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-}  // namespace help
+}  // namespace app

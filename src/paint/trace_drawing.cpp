@@ -1,6 +1,10 @@
-#include "display/trace_drawing.h"
+#include "paint/trace_drawing.h"
 
-namespace display {
+namespace paint {
+
+using display::kCurrentColour;
+using display::kEnvelopePaint;
+using display::kVoltageColour;
 
 void BeginTickDrawing(PlotPicture& plot, bool envelope, bool voltage, bool current,
                       const TracePoints& voltagePoints, const TracePoints& currentPoints) {
@@ -18,11 +22,12 @@ void DrawTraces(PlotPicture& plot, bool voltage, bool current, const TracePoints
     if (current) plot.DrawPolyline(currentPoints, QColor(kCurrentColour));
 }
 
-void RedrawPlot(PlotPicture& plot, const sim::Model& m, const PlotScale& scale, bool voltage,
-                bool current, TracePoints& voltagePoints, TracePoints& currentPoints) {
+void RedrawPlot(PlotPicture& plot, const sim::Model& m, const display::PlotScale& scale,
+                bool voltage, bool current, TracePoints& voltagePoints,
+                TracePoints& currentPoints) {
     plot.Clear();
-    MapLastStep(m, scale, voltagePoints, currentPoints);
+    display::MapLastStep(m, scale, voltagePoints, currentPoints);
     DrawTraces(plot, voltage, current, voltagePoints, currentPoints);
 }
 
-}  // namespace display
+}  // namespace paint

@@ -2,7 +2,7 @@
 
 class QWidget;
 
-namespace help {
+namespace app {
 
 // What the main window's Help menu and Exit call. Both windows are top-level windows of their own
 // (not kept above the main window), created on first use and discarded when the main window goes.
@@ -17,4 +17,4 @@ void ShowAbout(QWidget* mainWindow);
 // Exit: closes and discards the help window and the about box at once, whatever their state.
 void CloseAll();
 
-}  // namespace help
+}  // namespace app

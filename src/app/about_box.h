@@ -6,7 +6,7 @@
 class QLabel;
 class QPushButton;
 
-namespace help {
+namespace app {
 
 // The about box: the program's name on a dark-red band and its credit lines. Non-modal; OK hides
 // it and hands the front back to the main window, closing it through its frame discards it.
@@ -34,4 +34,4 @@ class AboutBox : public QWidget {
     bool discarded_ = false;
 };
 
-}  // namespace help
+}  // namespace app

@@ -1,4 +1,4 @@
-#include "help/about_box.h"
+#include "app/about_box.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -8,8 +8,9 @@
 #include <QtGlobal>
 
 #include "display/twips.h"
+#include "paint/qt_geometry.h"
 
-namespace help {
+namespace app {
 namespace {
 
 const QString kTypeface = QStringLiteral("Times New Roman");
@@ -55,22 +56,25 @@ AboutBox::AboutBox(QWidget* mainWindow)
     setFixedSize(display::TwipsToPixels(6555, logicalDpiX()),
                  display::TwipsToPixels(4605, logicalDpiX()));
 
+    const auto place = [this](int left, int top, int width, int height) {
+        return paint::ToQRect(display::TwipsToPixels(left, top, width, height, logicalDpiX()));
+    };
     // A plain coloured band, no picture on it.
     Picture1->setObjectName(QStringLiteral("Picture1"));
     QPalette band = Picture1->palette();
     band.setColor(QPalette::Window, QColor(128, 0, 0));
     Picture1->setPalette(band);
     Picture1->setAutoFillBackground(true);
-    Picture1->setGeometry(display::TwipsToPixels(360, 360, 1215, 3975, logicalDpiX()));
+    Picture1->setGeometry(place(360, 360, 1215, 3975));
 
-    lblTitle->setGeometry(display::TwipsToPixels(1800, 360, 2895, 375, logicalDpiX()));
-    Label1->setGeometry(display::TwipsToPixels(1800, 840, 3495, 375, logicalDpiX()));
-    Label2->setGeometry(display::TwipsToPixels(1800, 1320, 4335, 615, logicalDpiX()));
-    Label3->setGeometry(display::TwipsToPixels(1800, 2160, 4215, 1575, logicalDpiX()));
+    lblTitle->setGeometry(place(1800, 360, 2895, 375));
+    Label1->setGeometry(place(1800, 840, 3495, 375));
+    Label2->setGeometry(place(1800, 1320, 4335, 615));
+    Label3->setGeometry(place(1800, 2160, 4215, 1575));
     Label3->setWordWrap(true);
 
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(display::TwipsToPixels(5280, 3960, 855, 375, logicalDpiX()));
+    cmdOK->setGeometry(place(5280, 3960, 855, 375));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &AboutBox::ReturnToMainWindow);
     // Escape leaves the box as OK does.
@@ -92,4 +96,4 @@ void AboutBox::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-}  // namespace help
+}  // namespace app

@@ -1,13 +1,13 @@
-#include "display/plot_area.h"
+#include "app/plot_area.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
 
-#include "display/pixel_grid.h"
+#include "paint/pixel_grid.h"
 
-namespace display {
+namespace app {
 
 PlotArea::PlotArea(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -31,7 +31,7 @@ void PlotArea::EnsureSurfaceSize() const {
     picture_.SetSize({InnerWidth(), InnerHeight()});
 }
 
-PlotPicture& PlotArea::Picture() {
+paint::PlotPicture& PlotArea::Picture() {
     EnsureSurfaceSize();
     return picture_;
 }
@@ -52,7 +52,7 @@ void PlotArea::Clear() { Picture().Clear(); }
 
 void PlotArea::SetBackColor(QColor colour) { Picture().SetBackColor(colour); }
 
-void PlotArea::DrawPolyline(std::span<const QPoint> points, QColor colour) {
+void PlotArea::DrawPolyline(std::span<const display::Point> points, QColor colour) {
     Picture().DrawPolyline(points, colour);
 }
 
@@ -69,7 +69,7 @@ void PlotArea::paintEvent(QPaintEvent*) {
     // A sunken border: dark grey and black at the top and left, light grey and white below.
     const int w = InnerWidth() + 2 * kBorder, h = InnerHeight() + 2 * kBorder;
     painter.save();
-    OnDesignPixels(painter);
+    paint::OnDesignPixels(painter);
     painter.setPen(QColor(128, 128, 128));
     painter.drawLine(0, 0, w - 1, 0);
     painter.drawLine(0, 0, 0, h - 1);
@@ -121,4 +121,4 @@ void PlotArea::mouseReleaseEvent(QMouseEvent* event) {
     emit MouseReleased(event->button(), event->modifiers(), p.x(), p.y());
 }
 
-}  // namespace display
+}  // namespace app

@@ -9,7 +9,7 @@ class QTextEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-namespace help {
+namespace app {
 
 // The help window: a tree of topics and a text pane that explains the clicked topic. It is
 // non-modal; Quit Help only hides it, so the expanded nodes and the text shown survive until the
@@ -43,4 +43,4 @@ class HelpWindow : public QWidget {
     bool discarded_ = false;
 };
 
-}  // namespace help
+}  // namespace app

@@ -10,9 +10,10 @@
 #include <QWidget>
 #include <span>
 
-#include "display/plot_picture.h"
+#include "display/geometry.h"
+#include "paint/plot_picture.h"
 
-namespace display {
+namespace app {
 
 class PlotArea : public QWidget {
     Q_OBJECT
@@ -30,8 +31,8 @@ class PlotArea : public QWidget {
 
     // An open polyline through integer pixel points of the inner area, pen width 1, no
     // antialiasing, so drawing the same points again in another colour covers every pixel.
-    // Points without a place (see trace_points.h) break the line; nothing is drawn to them.
-    void DrawPolyline(std::span<const QPoint> points, QColor colour);
+    // Points without a place (see display/trace_points.h) break the line; nothing is drawn to them.
+    void DrawPolyline(std::span<const display::Point> points, QColor colour);
 
     // The inner area in the plot's own coordinates: the widget's size divided by the scale, less
     // the border.
@@ -46,7 +47,7 @@ class PlotArea : public QWidget {
     double Scale() const { return scale_; }
 
     // The surface the traces are drawn on.
-    PlotPicture& Picture();
+    paint::PlotPicture& Picture();
 
     // What has been drawn, without the fixed marks.
     const QImage& Surface() const;
@@ -74,7 +75,7 @@ class PlotArea : public QWidget {
     void EnsureSurfaceSize() const;
 
     double scale_ = 1;
-    mutable PlotPicture picture_;
+    mutable paint::PlotPicture picture_;
 };
 
-}  // namespace display
+}  // namespace app

@@ -7,10 +7,10 @@
 
 #include <QPainter>
 
-namespace display {
+namespace paint {
 
 inline void OnDesignPixels(QPainter& painter) {
     if (painter.deviceTransform().m11() != 1) painter.translate(0.5, 0.5);
 }
 
-}  // namespace display
+}  // namespace paint

@@ -1,11 +1,11 @@
-#include "help/help.h"
+#include "app/help_windows.h"
 
 #include <QPointer>
 
-#include "help/about_box.h"
-#include "help/help_window.h"
+#include "app/about_box.h"
+#include "app/help_window.h"
 
-namespace help {
+namespace app {
 namespace {
 
 // The one help window and the one about box, if they exist. QPointer forgets a window that has
@@ -51,4 +51,4 @@ void CloseAll() {
     delete aboutBox.data();
 }
 
-}  // namespace help
+}  // namespace app
