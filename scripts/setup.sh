@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 # One line per need, so that each part of the tree names what it brings in.
 packages=(
   cmake g++ make qt6-base-dev qt6-qpa-plugins libbenchmark-dev   # build, tests, benchmarks
-  xvfb xauth imagemagick fonts-liberation                        # the window on a virtual screen
+  xvfb xauth imagemagick fonts-liberation xdotool                # the window on a virtual screen
   ngspice gnuplot-nox                                            # validation and its figure
   libgif-dev                                                     # corvane-trace --gif
   desktop-file-utils appstream man-db bash-completion            # the installed tree's checks

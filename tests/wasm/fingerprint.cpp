@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "display/status_text.h"
 #include "entry/format_value.h"
 #include "entry/number.h"
 #include "sim/engine.h"
@@ -51,10 +52,11 @@ void PrintCircuits() {
                         for (double v : V) hash.Add(v);
                         for (double i : I) hash.Add(i);
                     });
-                    std::printf("%s %s %s %g%%: %016llx %.17g\n", source, load,
+                    const double load_end = m.LineVoltage[0][sim::kLastPoint];
+                    std::printf("%s %s %s %g%%: %016llx %.17g %s\n", source, load,
                                 cascaded ? "cascade" : "single", attenuation,
-                                static_cast<unsigned long long>(hash.value),
-                                m.LineVoltage[0][sim::kLastPoint]);
+                                static_cast<unsigned long long>(hash.value), load_end,
+                                display::ScientificText(load_end).c_str());
                 }
 }
 
