@@ -9,25 +9,24 @@
 
 #include "display/twips.h"
 #include "paint/qt_geometry.h"
+#include "session/dialog_texts.h"
 
 namespace app {
 namespace {
 
-const QString kTypeface = QStringLiteral("Times New Roman");
-
-QLabel* MakeLabel(QWidget* box, const char* name, const QString& text, const QFont& font) {
+QLabel* MakeLabel(QWidget* box, int line) {
+    const session::AboutLine& row = session::kAboutLines[line];
+    QString text = QString::fromUtf8(row.text);
+    if (text.contains(QLatin1String("%1")))
+        text = text.arg(QStringLiteral(CORVANE_VERSION), QString::fromLatin1(qVersion()));
     auto* label = new QLabel(text, box);
-    label->setObjectName(QString::fromLatin1(name));
+    label->setObjectName(QString::fromLatin1(row.name));
+    QFont font(QString::fromLatin1(session::kDialogTypeface));
+    font.setPointSizeF(row.points);
+    font.setWeight(row.bold ? QFont::Bold : QFont::Normal);
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
-}
-
-QFont Typeface(qreal points, QFont::Weight weight = QFont::Normal) {
-    QFont font(kTypeface);
-    font.setPointSizeF(points);
-    font.setWeight(weight);
-    return font;
 }
 
 }  // namespace
@@ -36,22 +35,13 @@ AboutBox::AboutBox(QWidget* mainWindow)
     : QWidget(nullptr, Qt::Window),
       mainWindow_(mainWindow),
       Picture1(new QWidget(this)),
-      lblTitle(
-          MakeLabel(this, "lblTitle", QStringLiteral("Corvane 1.0"), Typeface(18, QFont::Bold))),
-      Label1(MakeLabel(this, "Label1", QStringLiteral("Transmission Line Simulator"),
-                       Typeface(14.25))),
-      Label2(MakeLabel(this, "Label2",
-                       QStringLiteral("Corvane, version %1\nBuilt with the Qt %2 toolkit")
-                           .arg(QStringLiteral(CORVANE_VERSION), QString::fromLatin1(qVersion())),
-                       Typeface(9.75))),
-      Label3(MakeLabel(this, "Label3",
-                       QStringLiteral("Transient waves on a transmission line,\n"
-                                      "step by step, for the classroom.\n\n"
-                                      "Corvane is free software under the MIT licence."),
-                       Typeface(9.75))),
-      cmdOK(new QPushButton(QStringLiteral("OK"), this)) {
+      lblTitle(MakeLabel(this, 0)),
+      Label1(MakeLabel(this, 1)),
+      Label2(MakeLabel(this, 2)),
+      Label3(MakeLabel(this, 3)),
+      cmdOK(new QPushButton(QString::fromLatin1(session::kAboutOk), this)) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Corvane"));
+    setWindowTitle(QString::fromLatin1(session::kAboutCaption));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(display::TwipsToPixels(6555, logicalDpiX()),
                  display::TwipsToPixels(4605, logicalDpiX()));

@@ -16,11 +16,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSlider>
 #include <QTimer>
 
@@ -36,6 +34,7 @@ Form1::Form1(std::unique_ptr<entry::Dialogs> dialogs, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Corvane"));
     dpi_ = logicalDpiX();
+    store_.SetListener([this](std::string_view name, Flag flag, bool) { ShowFlag(name, flag); });
     BuildElements();
     BuildMenus();
     BuildSchematic();
@@ -48,72 +47,6 @@ Form1::~Form1() = default;
 QWidget* Form1::Element(const QString& name) const { return widgets_.value(name, nullptr); }
 
 QAction* Form1::MenuItem(const QString& name) const { return actions_.value(name, nullptr); }
-
-bool Form1::FlagOf(const QString& name, Flag flag) const {
-    if (QAction* action = MenuItem(name)) {
-        switch (flag) {
-            case Flag::Enabled:
-                return action->property(kEnabledFlag).toBool();
-            case Flag::Visible:
-                return action->isVisible();
-            case Flag::Checked:
-                return action->isChecked();
-        }
-    }
-    if (QWidget* widget = Element(name)) {
-        switch (flag) {
-            // Qt marks an element greyed by its own flag with WA_ForceDisabled; WA_Disabled
-            // alone comes from a greyed container.
-            case Flag::Enabled:
-                return !widget->testAttribute(Qt::WA_ForceDisabled);
-            case Flag::Visible:
-                return !widget->isHidden();
-            case Flag::Checked:
-                if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-                    return button->isChecked();
-                }
-                return false;
-        }
-    }
-    if (flag == Flag::Enabled) {
-        if (auto* timer = qobject_cast<QTimer*>(others_.value(name, nullptr))) {
-            return timer->isActive();
-        }
-    }
-    return false;
-}
-
-void Form1::SetFlag(const QString& name, Flag flag, bool on) {
-    if (QAction* action = MenuItem(name)) {
-        switch (flag) {
-            case Flag::Enabled:
-                action->setProperty(kEnabledFlag, on);
-                action->setEnabled(on);
-                return;
-            case Flag::Visible:
-                action->setVisible(on);
-                return;
-            case Flag::Checked:
-                action->setChecked(on);
-                return;
-        }
-    }
-    if (QWidget* widget = Element(name)) {
-        switch (flag) {
-            case Flag::Enabled:
-                widget->setEnabled(on);
-                return;
-            case Flag::Visible:
-                widget->setVisible(on);
-                return;
-            case Flag::Checked:
-                if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-                    button->setChecked(on);
-                }
-                return;
-        }
-    }
-}
 
 void Form1::SurfaceChanged() { client->update(); }
 

@@ -3,10 +3,10 @@
 //
 // The window is built from three tables (elements, menus, schematic pieces) and then driven by
 // the handlers of its elements. Each concept has its own source file:
-//   form1.cpp          construction, element access, the flags of named elements, Exit
+//   form1.cpp          construction, element access, Exit
 //   form1_layout.cpp   widgets, menus and schematic built from their tables
 //   startup.cpp        the start-up sequence and the value labels
-//   control_state.cpp  SetControlState and its group table
+//   element_flags.cpp  the flags of named elements, read from the session's store and shown
 //   run_control.cpp    Simulate, Stop, Step, Continue, the speed slider
 //   tick.cpp           the tick of Timer1 and the drawing of the traces
 //   status_line.cpp    UpdateDisplay
@@ -25,11 +25,14 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <string_view>
 
 #include "display/trace_points.h"
 #include "entry/coupling.h"
 #include "entry/dialogs.h"
 #include "entry/effects.h"
+#include "session/control_state.h"
+#include "session/element_store.h"
 #include "sim/model.h"
 
 class QAction;
@@ -44,16 +47,8 @@ namespace app {
 
 class PlotArea;
 
-// The three flags of an element that the control groups switch.
-enum class Flag { Enabled, Visible, Checked };
-
-// Qt reports a hidden action as disabled, so a menu entry keeps its own enabled flag in this
-// property; showing a menu again brings back the state the program last gave it.
-inline constexpr char kEnabledFlag[] = "enabledFlag";
-
-// The option buttons optParameter(0) .. optParameter(2): which of frequency, cycles per length
-// and line length is held.
-inline constexpr int kHeldOptions = 3;
+using session::Flag;
+using session::kHeldOptions;
 QString HeldOption(int index);
 
 class Form1 : public QMainWindow {
@@ -68,9 +63,11 @@ class Form1 : public QMainWindow {
     QWidget* Element(const QString& name) const;
     QAction* MenuItem(const QString& name) const;  // a top-level menu gives its bar entry
     // The element's own flag, whatever its container's state (a greyed frame does not change
-    // the enabled flag of what it contains). Unknown names read false and are not written.
+    // the enabled flag of what it contains). Unknown names read false and are not written. The
+    // flags live in the session's store; the widgets only show them.
     bool FlagOf(const QString& name, Flag flag) const;
     void SetFlag(const QString& name, Flag flag, bool on);
+    const session::ElementStore& Store() const { return store_; }
 
     // ---- shared procedures ----
     void SetControlState(const QString& action, const QString& group);
@@ -168,6 +165,10 @@ class Form1 : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // element_flags.cpp: the store's flags on the widgets, and the user's choices into the store
+    void ShowStartFlags(const QString& name);
+    void ShowFlag(std::string_view name, Flag flag);
+    void ElementToggled(bool on);
     void BuildElements();
     void BuildMenus();
     void BuildSchematic();
@@ -190,6 +191,7 @@ class Form1 : public QMainWindow {
     void FitToHost(QSize size);
     QImage NewSurface(double s) const;
 
+    session::ElementStore store_;
     sim::Model model_;
     std::unique_ptr<entry::Dialogs> dialogs_;
     QHash<QString, QWidget*> widgets_;

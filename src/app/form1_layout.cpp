@@ -14,22 +14,25 @@
 #include <algorithm>
 
 #include "app/client_area.h"
-#include "app/element_table.h"
 #include "app/form1.h"
-#include "app/menu_table.h"
 #include "app/plot_area.h"
 #include "app/schematic.h"
 #include "app/window_scale.h"
 #include "display/twips.h"
 #include "paint/qt_geometry.h"
+#include "session/element_table.h"
+#include "session/menu_table.h"
 
 namespace app {
+
+using session::ElementKind;
+using session::ElementRow;
 
 namespace {
 
 QFont FontOf(const ElementRow& row) {
     QFont font;
-    const QString family = QString::fromLatin1(row.family ? row.family : kDefaultFamily);
+    const QString family = QString::fromLatin1(row.family ? row.family : session::kDefaultFamily);
     // The named typeface first. Where the window's default face is missing, its narrow stand-in
     // keeps captions and the status line inside the places the layout gives them; a named face
     // (Arial) falls back to its metric twin.
@@ -37,7 +40,7 @@ QFont FontOf(const ElementRow& row) {
         row.family ? QStringLiteral("Liberation Sans") : QStringLiteral("Liberation Sans Narrow");
     font.setFamilies({family, standIn, QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(row.points > 0 ? row.points : kDefaultPoints);
+    font.setPointSizeF(row.points > 0 ? row.points : session::kDefaultPoints);
     font.setWeight(row.bold ? QFont::Bold : QFont::Normal);
     return font;
 }
@@ -61,16 +64,10 @@ QWidget* MakeWidget(const ElementRow& row, QWidget* parent) {
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             return label;
         }
-        case ElementKind::CheckBox: {
-            auto* box = new QCheckBox(caption, parent);
-            box->setChecked(row.start & kChecked);
-            return box;
-        }
-        case ElementKind::Option: {
-            auto* option = new QRadioButton(caption, parent);
-            option->setChecked(row.start & kChecked);
-            return option;
-        }
+        case ElementKind::CheckBox:
+            return new QCheckBox(caption, parent);
+        case ElementKind::Option:
+            return new QRadioButton(caption, parent);
         case ElementKind::Frame:
             return new QGroupBox(caption, parent);
         case ElementKind::Slider: {
@@ -101,7 +98,7 @@ void Form1::BuildElements() {
     connect(host, &ClientHost::Resized, this, &Form1::FitToHost);
     surface_ = NewSurface(1);
 
-    for (const ElementRow& row : ElementTable()) {
+    for (const ElementRow& row : session::ElementTable()) {
         const QString name = QString::fromLatin1(row.name);
         if (row.kind == ElementKind::Timer) {
             auto* timer = new QTimer(this);
@@ -125,9 +122,10 @@ void Form1::BuildElements() {
             colours.setColor(QPalette::ButtonText, QColor(QRgb(row.textColor)));
             widget->setPalette(colours);
         }
-        if (row.start & kGreyed) widget->setEnabled(false);
-        if (row.start & kHidden) widget->hide();
         widgets_.insert(name, widget);
+        ShowStartFlags(name);
+        if (auto* box = qobject_cast<QAbstractButton*>(widget); box && box->isCheckable())
+            connect(box, &QAbstractButton::toggled, this, &Form1::ElementToggled);
     }
 
     auto button = [this](const char* name) {
@@ -149,7 +147,7 @@ void Form1::BuildElements() {
 
 void Form1::BuildMenus() {
     QMenu* menu = nullptr;
-    for (const MenuRow& row : MenuTable()) {
+    for (const session::MenuRow& row : session::MenuTable()) {
         const QString name = QString::fromLatin1(row.name);
         const QString caption = QString::fromUtf8(row.caption);
         QAction* action = nullptr;
@@ -161,8 +159,7 @@ void Form1::BuildMenus() {
             action = menu->addSeparator();
         } else {
             action = menu->addAction(caption);
-            action->setCheckable(row.start & kMenuCheckable);
-            action->setChecked(row.start & kMenuChecked);
+            action->setCheckable(row.start & session::kMenuCheckable);
             // A check mark changes only when the program sets it: undo the toggle that Qt
             // makes on every click of a checkable item before any handler sees the click.
             if (action->isCheckable()) {
@@ -170,9 +167,8 @@ void Form1::BuildMenus() {
             }
         }
         action->setObjectName(name);
-        action->setProperty(kEnabledFlag, true);
-        if (row.start & kMenuHidden) action->setVisible(false);
         actions_.insert(name, action);
+        ShowStartFlags(name);
     }
     mnuAdvanced = MenuItem(QStringLiteral("mnuAdvanced"));
     mnuCascadedLine = MenuItem(QStringLiteral("mnuCascadedLine"));
@@ -180,12 +176,14 @@ void Form1::BuildMenus() {
 }
 
 void Form1::BuildSchematic() {
-    for (const SchematicRow& row : SchematicTable()) {
+    for (const session::SchematicRow& row : session::SchematicTable()) {
         QWidget* parent = *row.container ? Element(QString::fromLatin1(row.container)) : client;
         auto* piece = new SchematicPiece(row, dpi_, parent);
         // Under the buttons and labels, as a drawing on the window would be.
         piece->lower();
-        if (*row.name) widgets_.insert(piece->objectName(), piece);
+        if (!*row.name) continue;
+        widgets_.insert(piece->objectName(), piece);
+        ShowStartFlags(piece->objectName());
     }
 }
 

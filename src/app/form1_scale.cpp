@@ -6,19 +6,19 @@
 #include <cmath>
 
 #include "app/client_area.h"
-#include "app/element_table.h"
 #include "app/form1.h"
 #include "app/plot_area.h"
 #include "app/schematic.h"
 #include "app/window_scale.h"
 #include "display/twips.h"
 #include "paint/qt_geometry.h"
+#include "session/element_table.h"
 
 namespace app {
 
 QSize Form1::DesignedClientSize() const {
-    return {display::TwipsToPixels(kClientWidthTwips, dpi_),
-            display::TwipsToPixels(kClientHeightTwips, dpi_)};
+    return {display::TwipsToPixels(session::kClientWidthTwips, dpi_),
+            display::TwipsToPixels(session::kClientHeightTwips, dpi_)};
 }
 
 // The surface holds designed pixels at the resolution the screen shows them at.
@@ -43,7 +43,7 @@ void Form1::FitToHost(QSize size) {
 void Form1::Relayout(double s) {
     if (!(s > 0)) return;
     scale_ = s;
-    for (const ElementRow& row : ElementTable()) {
+    for (const session::ElementRow& row : session::ElementTable()) {
         QWidget* widget = Element(QString::fromLatin1(row.name));
         if (!widget) continue;  // Timer1
         // The plot takes its scale first, so that its new size is read in plot coordinates.
@@ -52,8 +52,9 @@ void Form1::Relayout(double s) {
             paint::ToQRect(display::TwipsToPixels(row.left, row.top, row.width, row.height, dpi_)),
             s));
         ScaleFont(widget, s);
-        const bool boxed = row.kind == ElementKind::Option || row.kind == ElementKind::CheckBox;
-        if (boxed || row.kind == ElementKind::Slider) ScaleIndicator(widget, s);
+        const bool boxed =
+            row.kind == session::ElementKind::Option || row.kind == session::ElementKind::CheckBox;
+        if (boxed || row.kind == session::ElementKind::Slider) ScaleIndicator(widget, s);
         if (boxed) WidenToCaption(widget);
     }
     for (SchematicPiece* piece : client->findChildren<SchematicPiece*>()) piece->SetScale(s);

@@ -16,13 +16,15 @@
 #include "help/help_places.h"
 #include "help/topics.h"
 #include "paint/qt_geometry.h"
+#include "session/dialog_texts.h"
 
 namespace app {
 namespace {
 
-const QString kTypeface = QStringLiteral("Times New Roman");
-constexpr qreal kTitlePoints = 18;
-constexpr qreal kTextPoints = 12;
+QFont HelpFont(QFont::Weight weight = QFont::Normal) {
+    return QFont(QString::fromLatin1(session::kDialogTypeface), int(session::kHelpElementPoints),
+                 weight);
+}
 
 void SetPointSize(QTextCursor range, qreal points) {
     QTextCharFormat format;
@@ -34,12 +36,12 @@ void SetPointSize(QTextCursor range, qreal points) {
 
 HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window),
-      lblSelectTopic(new QLabel(QStringLiteral("Help File:"), this)),
+      lblSelectTopic(new QLabel(QString::fromLatin1(session::kHelpSelectTopic), this)),
       tvwHelpTree(new QTreeWidget(this)),
       rtfHelpDisplay(new QTextEdit(this)),
-      cmdQuit(new QPushButton(QStringLiteral("Quit Help"), this)) {
+      cmdQuit(new QPushButton(QString::fromLatin1(session::kHelpQuit), this)) {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Corvane Help"));
+    setWindowTitle(QString::fromLatin1(session::kHelpCaption));
     setAttribute(Qt::WA_DeleteOnClose);
     // Resizable from its designed size up; the tree and the text pane grow with it.
     const QSize designed(display::TwipsToPixels(help::kHelpWidthTwips, logicalDpiX()),
@@ -48,18 +50,18 @@ HelpWindow::HelpWindow(QWidget* parent)
     resize(designed);
 
     lblSelectTopic->setObjectName(QStringLiteral("lblSelectTopic"));
-    lblSelectTopic->setFont(QFont(kTypeface, 12, QFont::Bold));
+    lblSelectTopic->setFont(HelpFont(QFont::Bold));
     lblSelectTopic->setGeometry(paint::ToQRect(help::kSelectTopicPlace.Pixels(logicalDpiX())));
 
     tvwHelpTree->setObjectName(QStringLiteral("tvwHelpTree"));
-    tvwHelpTree->setFont(QFont(kTypeface, 12));
+    tvwHelpTree->setFont(HelpFont());
     tvwHelpTree->setHeaderHidden(true);
     // Long titles scroll sideways rather than being cut short with an ellipsis.
     tvwHelpTree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tvwHelpTree->header()->setStretchLastSection(false);
 
     rtfHelpDisplay->setObjectName(QStringLiteral("rtfHelpDisplay"));
-    rtfHelpDisplay->setFont(QFont(kTypeface, 12));
+    rtfHelpDisplay->setFont(HelpFont());
     rtfHelpDisplay->setReadOnly(true);
 
     cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
@@ -101,9 +103,9 @@ void HelpWindow::ShowTopicOf(QTreeWidgetItem* node) {
     QTextDocument* document = rtfHelpDisplay->document();
     QTextCursor everything(document);
     everything.select(QTextCursor::Document);
-    SetPointSize(everything, kTextPoints);
+    SetPointSize(everything, session::kHelpTextPoints);
     const QTextCursor title = document->find(QString::fromUtf8(shown->title));
-    if (!title.isNull()) SetPointSize(title, kTitlePoints);
+    if (!title.isNull()) SetPointSize(title, session::kHelpTitlePoints);
     rtfHelpDisplay->setTextCursor(QTextCursor(document));
 }
 

@@ -47,8 +47,8 @@ void Form1::ShowZoom() {
 }
 
 void Form1::RedrawPlot() {
-    paint::RedrawPlot(Picture1->Picture(), model_, Scale(), chkVoltage->isChecked(),
-                      chkCurrent->isChecked(), VoltagePoints, CurrentPoints);
+    paint::RedrawPlot(Picture1->Picture(), model_, Scale(), store_.Get("chkVoltage", Flag::Checked),
+                      store_.Get("chkCurrent", Flag::Checked), VoltagePoints, CurrentPoints);
 }
 
 // A reading halts a free run after the tick that is due, as Step does, so the plot can be read
@@ -56,7 +56,7 @@ void Form1::RedrawPlot() {
 // text, but the pointer and the step mode change as for any reading (Simulate clears the step
 // mode again).
 void Form1::Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
-    if (!chkMeter->isChecked() || button != Qt::LeftButton) return;
+    if (!store_.Get("chkMeter", Flag::Checked) || button != Qt::LeftButton) return;
     Picture1->setCursor(Qt::CrossCursor);
     model_.StepMode = true;
     UpdateDisplay(QStringLiteral("Meter"), float(x), float(y));
@@ -65,7 +65,7 @@ void Form1::Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, in
 // With the meter off, letting go of any button brings back the tick readout, for instance after
 // the elapsed time of a Step; with the meter on the reading stays.
 void Form1::Picture1_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
-    if (!chkMeter->isChecked()) UpdateDisplay(QStringLiteral("TickMarks"), 0, 0);
+    if (!store_.Get("chkMeter", Flag::Checked)) UpdateDisplay(QStringLiteral("TickMarks"), 0, 0);
 }
 
 // Nothing is redrawn: the next tick, Step or zoom draws the traces now chosen.
@@ -73,8 +73,9 @@ void Form1::chkTrace_Click() { Picture1->Clear(); }
 
 // A new back colour starts from an empty plot; the envelope then grows on green.
 void Form1::chkEnvelope_Click() {
-    Picture1->SetBackColor(
-        QColor(chkEnvelope->isChecked() ? display::kEnvelopeBackColour : display::kPlotBackColour));
+    Picture1->SetBackColor(QColor(store_.Get("chkEnvelope", Flag::Checked)
+                                      ? display::kEnvelopeBackColour
+                                      : display::kPlotBackColour));
 }
 
 }  // namespace app

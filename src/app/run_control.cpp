@@ -31,7 +31,7 @@ void Form1::cmdSimulate_Click() {
     ++runStarts_;
     // The engine's part of the run start, then the window's: the status line for the new scale,
     // the plot's half sizes (single precision), the tick interval.
-    sim::PrepareRun(model_, mnuCascadedLine->isChecked());
+    sim::PrepareRun(model_, store_.Get("mnuCascadedLine", Flag::Checked));
     UpdateDisplay(QStringLiteral("TickMarks"), 0, 0);
     PlotHalfWidth = static_cast<float>(Picture1->InnerWidth()) / 2;
     PlotHalfHeight = static_cast<float>(Picture1->InnerHeight()) / 2;
@@ -46,7 +46,7 @@ void Form1::cmdStop_Click() {
     model_.ElapsedTicks = 0;
     SetControlState(QStringLiteral("Disable"), QStringLiteral("Display"));
     SetControlState(QStringLiteral("Enable"), QStringLiteral("SimulationStatic"));
-    if (!mnuAdvanced->isChecked()) {
+    if (!store_.Get("mnuAdvanced", Flag::Checked)) {
         SetControlState(QStringLiteral("Disable"), QStringLiteral("Advanced"));
     } else {
         SetControlState(QStringLiteral("Enable"), QStringLiteral("Combo"));

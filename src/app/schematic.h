@@ -7,35 +7,16 @@
 #include <QPoint>
 #include <QVector>
 #include <QWidget>
-#include <array>
-#include <span>
+
+#include "session/schematic_table.h"
 
 namespace app {
-
-enum class PieceKind { Polyline, Circle };
-
-struct TwipPoint {
-    int x, y;
-};
-
-struct SchematicRow {
-    const char* name;       // "" for an unnamed piece
-    const char* container;  // "" for the client area, else the frame's name
-    PieceKind kind;
-    unsigned color;  // 0xRRGGBB
-    int penPixels;
-    bool hiddenAtStart;
-    int count;  // points of the polyline; a circle uses one point pair: box corner, box size
-    std::array<TwipPoint, 8> points;
-};
-
-std::span<const SchematicRow> SchematicTable();
 
 // One piece drawn in its colour; mouse clicks pass through it to what lies below.
 class SchematicPiece : public QWidget {
     Q_OBJECT
   public:
-    SchematicPiece(const SchematicRow& row, double dpi, QWidget* parent);
+    SchematicPiece(const session::SchematicRow& row, double dpi, QWidget* parent);
     // Drawn s times as large, the pen too, at the scaled place in its container.
     void SetScale(double s);
 
@@ -43,7 +24,7 @@ class SchematicPiece : public QWidget {
     void paintEvent(QPaintEvent*) override;
 
   private:
-    PieceKind kind_;
+    session::PieceKind kind_;
     QColor color_;
     int pen_;
     QRect designed_;          // the piece's place at the designed size, pen included

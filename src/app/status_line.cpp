@@ -13,7 +13,8 @@ namespace app {
 // (which has no scale to read against yet) leaves the line as it is.
 void Form1::UpdateDisplay(const QString& mode, float x, float y) {
     const display::StatusInputs in =
-        display::StatusInputsOf(model_, Scale(), chkVoltage->isChecked(), chkCurrent->isChecked());
+        display::StatusInputsOf(model_, Scale(), store_.Get("chkVoltage", Flag::Checked),
+                                store_.Get("chkCurrent", Flag::Checked));
     if (const auto text = display::UpdateDisplayText(mode.toStdString(), in, x, y)) {
         lblDisplay->setText(QString::fromStdString(*text));
     }

@@ -21,8 +21,9 @@ void Form1::Timer1_Timer() {
     tickRunning_ = true;
     const std::uint64_t run = runStarts_;
 
-    paint::BeginTickDrawing(Picture1->Picture(), chkEnvelope->isChecked(), chkVoltage->isChecked(),
-                            chkCurrent->isChecked(), VoltagePoints, CurrentPoints);
+    paint::BeginTickDrawing(Picture1->Picture(), store_.Get("chkEnvelope", Flag::Checked),
+                            store_.Get("chkVoltage", Flag::Checked),
+                            store_.Get("chkCurrent", Flag::Checked), VoltagePoints, CurrentPoints);
     sim::AdvanceLine(model_, [this] {
         // Exit in the middle of a tick: finish the arithmetic without serving more events.
         if (!ending_) QCoreApplication::processEvents();
@@ -36,8 +37,8 @@ void Form1::Timer1_Timer() {
         sim::ShiftLine(model_, [&](int i, double volts, double current) {
             display::StoreTracePoint(scale, i, volts, current, VoltagePoints, CurrentPoints);
         });
-        paint::DrawTraces(Picture1->Picture(), chkVoltage->isChecked(), chkCurrent->isChecked(),
-                          VoltagePoints, CurrentPoints);
+        paint::DrawTraces(Picture1->Picture(), store_.Get("chkVoltage", Flag::Checked),
+                          store_.Get("chkCurrent", Flag::Checked), VoltagePoints, CurrentPoints);
         sim::CountTick(model_);
         // Read once, at the very end: a Step or Stop clicked during the tick makes it the last.
         if (model_.StepMode) Timer1->stop();

@@ -6,11 +6,11 @@
 #include <QtWidgets>
 #include <deque>
 
-#include "app/element_table.h"
 #include "app/form1.h"
-#include "app/menu_table.h"
 #include "app/plot_area.h"
 #include "app/schematic.h"
+#include "session/element_table.h"
+#include "session/menu_table.h"
 
 namespace apptest {
 
@@ -99,9 +99,9 @@ inline void Activate(app::Form1& f, const QString& steps) {
 using Snapshot = QSet<QString>;
 inline Snapshot Flags(const app::Form1& form) {
     QStringList names;
-    for (const auto& row : app::ElementTable()) names << row.name;
-    for (const auto& row : app::MenuTable()) names << row.name;
-    for (const auto& row : app::SchematicTable()) names << row.name;
+    for (const auto& row : session::ElementTable()) names << row.name;
+    for (const auto& row : session::MenuTable()) names << row.name;
+    for (const auto& row : session::SchematicTable()) names << row.name;
     Snapshot on;
     for (const QString& name : names) {
         if (form.FlagOf(name, app::Flag::Enabled)) on << name + ":enabled";

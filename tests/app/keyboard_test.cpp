@@ -106,7 +106,7 @@ class KeyboardTest : public QObject {
     // for the three option buttons without one, what they hold.
     void accessibleNames() {
         Window w;
-        for (const auto& row : app::ElementTable()) {
+        for (const auto& row : session::ElementTable()) {
             QWidget* widget = w->Element(row.name);
             if (!widget || !(widget->focusPolicy() & Qt::TabFocus)) continue;
             QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);

@@ -10,7 +10,7 @@ using namespace apptest;
 
 namespace {
 
-QRect Designed(const app::ElementRow& row) {
+QRect Designed(const session::ElementRow& row) {
     return paint::ToQRect(display::TwipsToPixels(row.left, row.top, row.width, row.height));
 }
 
@@ -36,13 +36,13 @@ class ScaleTest : public QObject {
         QCOMPARE(w->client->size(), app::ScaledRect(QRect(0, 0, 777, 539), s).size());
         const int left = w->client->x();
         QCOMPARE(w->centralWidget()->width() - w->client->width() - left, left + 1);  // 41 px
-        for (const app::ElementRow& row : app::ElementTable()) {
+        for (const session::ElementRow& row : session::ElementTable()) {
             QWidget* e = w->Element(row.name);
             if (!e) continue;
             const QRect want = app::ScaledRect(Designed(row), s), got = e->geometry();
             // An option button or check box may have grown to the right to fit its caption.
-            const bool widens =
-                row.kind == app::ElementKind::Option || row.kind == app::ElementKind::CheckBox;
+            const bool widens = row.kind == session::ElementKind::Option ||
+                                row.kind == session::ElementKind::CheckBox;
             QVERIFY2(got == want || (widens && got.topLeft() == want.topLeft() &&
                                      got.height() == want.height() && got.width() >= want.width()),
                      row.name);

@@ -41,12 +41,12 @@ class Soak {
   public:
     explicit Soak(unsigned seed) : seed_(seed), random_(seed) {
         // Exit would end the program, and with it the test.
-        for (const auto& row : app::ElementTable())
+        for (const auto& row : session::ElementTable())
             if (QString(row.name) != "cmdCancel" &&
                 qobject_cast<QAbstractButton*>(w->Element(row.name)))
                 buttons_ << row.name;
         QString menu;
-        for (const auto& row : app::MenuTable()) {
+        for (const auto& row : session::MenuTable()) {
             if (row.topLevel) menu = row.name;
             if (!row.topLevel && *row.caption != '-' && QString(row.name) != "mnuExit") {
                 items_ << row.name;

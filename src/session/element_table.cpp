@@ -1,8 +1,8 @@
-#include "app/element_table.h"
+#include "session/element_table.h"
 
 #include <array>
 
-namespace app {
+namespace session {
 namespace {
 
 using K = ElementKind;
@@ -81,4 +81,4 @@ constexpr std::array<ElementRow, 61> kElements{{
 
 std::span<const ElementRow> ElementTable() { return kElements; }
 
-}  // namespace app
+}  // namespace session

@@ -3,7 +3,7 @@
 
 #include <span>
 
-namespace app {
+namespace session {
 
 enum MenuFlag : unsigned {
     kMenuPlain = 0,
@@ -22,4 +22,4 @@ struct MenuRow {
 // The menus from left to right, each followed by its items in order.
 std::span<const MenuRow> MenuTable();
 
-}  // namespace app
+}  // namespace session

@@ -1,12 +1,11 @@
 // SetControlState: one call switches one flag of a whole named group of elements. The state of
 // the window is nothing but these flags; the procedure itself keeps none.
 
-#include <QStringList>
+#include "session/control_state.h"
+
 #include <array>
 
-#include "app/form1.h"
-
-namespace app {
+namespace session {
 namespace {
 
 struct GroupRow {
@@ -46,35 +45,38 @@ constexpr std::array<const char*, kHeldOptions> kHeldGroups{"Frequency", "Cycles
 
 }  // namespace
 
-QString HeldOption(int index) { return QStringLiteral("optParameter(%1)").arg(index); }
+std::string HeldOption(int index) { return "optParameter(" + std::to_string(index) + ")"; }
 
-int Form1::HeldIndex() const {
+int HeldIndex(const ElementStore& store) {
     for (int i = 0; i < kHeldOptions; ++i) {
-        if (FlagOf(HeldOption(i), Flag::Checked)) return i;
+        if (store.Get(HeldOption(i), Flag::Checked)) return i;
     }
     return -1;
 }
 
-void Form1::SetControlState(const QString& action, const QString& group) {
+void SetControlState(ElementStore& store, std::string_view action, std::string_view group) {
     // Only these two exact words mean on; every other word, in any letter case, means off.
-    const bool on = action == QLatin1String("Checked") || action == QLatin1String("Enable");
-    if (group == QLatin1String("FixedParameter")) {
+    const bool on = action == "Checked" || action == "Enable";
+    if (group == "FixedParameter") {
         // The action given is not used: the held parameter's controls are always switched off.
-        if (const int held = HeldIndex(); held >= 0)
-            SetControlState(QStringLiteral("Disable"), QString::fromLatin1(kHeldGroups[held]));
+        if (const int held = HeldIndex(store); held >= 0)
+            SetControlState(store, "Disable", kHeldGroups[held]);
         return;
     }
     bool matched = false;
     for (const GroupRow& row : kGroups) {
-        if (group == QLatin1String(row.keyword)) {
+        if (group == row.keyword) {
             matched = true;
-            const QStringList names =
-                QString::fromLatin1(row.elements).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-            for (const QString& name : names) SetFlag(name, row.flag, on);
+            std::string_view names = row.elements;
+            while (!names.empty()) {
+                const std::size_t blank = names.find(' ');
+                store.Set(names.substr(0, blank), row.flag, on);
+                names.remove_prefix(blank == names.npos ? names.size() : blank + 1);
+            }
         } else if (matched) {
             return;  // the rows of one keyword are consecutive
         }
     }
 }
 
-}  // namespace app
+}  // namespace session

@@ -4,19 +4,19 @@
 
 #include <span>
 
-namespace app {
+namespace session {
 
 enum class ElementKind {
-    Button,       // QPushButton
-    Label,        // QLabel with a fixed caption
-    ValueLabel,   // QLabel that shows a parameter's value and unit
-    StatusLabel,  // QLabel of several lines (the status line)
-    CheckBox,     // QCheckBox
-    Option,       // QRadioButton; the buttons of one container exclude each other
-    Frame,        // QGroupBox, a container with a caption
-    Slider,       // horizontal QSlider
-    Plot,         // PlotArea
-    Timer,        // QTimer: not drawn, no place
+    Button,       // a push button
+    Label,        // a fixed caption
+    ValueLabel,   // a label that shows a parameter's value and unit
+    StatusLabel,  // a label of several lines (the status line)
+    CheckBox,     // a check box
+    Option,       // an option button; the buttons of one container exclude each other
+    Frame,        // a container with a caption
+    Slider,       // a horizontal slider
+    Plot,         // the plot area
+    Timer,        // a timer: not drawn, no place
 };
 
 // What an element is at the moment it is created; start-up changes some of it afterwards.
@@ -51,4 +51,4 @@ inline constexpr int kClientHeightTwips = 8085;
 inline constexpr const char* kDefaultFamily = "MS Sans Serif";
 inline constexpr double kDefaultPoints = 8.25;
 
-}  // namespace app
+}  // namespace session

@@ -1,8 +1,8 @@
-#include "app/menu_table.h"
+#include "session/menu_table.h"
 
 #include <array>
 
-namespace app {
+namespace session {
 namespace {
 
 constexpr bool kMenu = true, kItem = false;
@@ -138,4 +138,4 @@ constexpr std::array<MenuRow, 110> kMenus{{
 
 std::span<const MenuRow> MenuTable() { return kMenus; }
 
-}  // namespace app
+}  // namespace session

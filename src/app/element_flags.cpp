@@ -1,0 +1,88 @@
+// The flags of the named elements. The session's store holds them; the widgets and menu actions
+// show what it holds. Every change the store reports is put on its widget here, and what the user
+// changes directly on a widget (a check box, an option button) goes into the store before any
+// handler sees it.
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QTimer>
+
+#include "app/form1.h"
+
+namespace app {
+namespace {
+
+std::string Key(const QString& name) { return name.toStdString(); }
+
+}  // namespace
+
+QString HeldOption(int index) { return QString::fromStdString(session::HeldOption(index)); }
+
+int Form1::HeldIndex() const { return session::HeldIndex(store_); }
+
+void Form1::SetControlState(const QString& action, const QString& group) {
+    session::SetControlState(store_, Key(action), Key(group));
+}
+
+bool Form1::FlagOf(const QString& name, Flag flag) const {
+    const std::string key = Key(name);
+    if (store_.Has(key)) return store_.Get(key, flag);
+    if (flag == Flag::Enabled) {
+        if (auto* timer = qobject_cast<QTimer*>(others_.value(name, nullptr))) {
+            return timer->isActive();
+        }
+    }
+    return false;
+}
+
+void Form1::SetFlag(const QString& name, Flag flag, bool on) { store_.Set(Key(name), flag, on); }
+
+// Only what differs from a new widget, so that the widgets are built exactly as they always were.
+void Form1::ShowStartFlags(const QString& name) {
+    const std::string key = Key(name);
+    if (!store_.Get(key, Flag::Enabled)) ShowFlag(key, Flag::Enabled);
+    if (!store_.Get(key, Flag::Visible)) ShowFlag(key, Flag::Visible);
+    if (store_.Get(key, Flag::Checked)) ShowFlag(key, Flag::Checked);
+}
+
+// The store's present value, not the one reported with the change: a handler run by an earlier
+// change may have changed the flag again.
+void Form1::ShowFlag(std::string_view name, Flag flag) {
+    const QString key = QString::fromLatin1(name.data(), qsizetype(name.size()));
+    const bool on = store_.Get(name, flag);
+    if (QAction* action = MenuItem(key)) {
+        switch (flag) {
+            case Flag::Enabled:
+                action->setEnabled(on);
+                return;
+            case Flag::Visible:
+                action->setVisible(on);
+                return;
+            case Flag::Checked:
+                action->setChecked(on);
+                return;
+        }
+    }
+    if (QWidget* widget = Element(key)) {
+        switch (flag) {
+            case Flag::Enabled:
+                widget->setEnabled(on);
+                return;
+            case Flag::Visible:
+                widget->setVisible(on);
+                return;
+            case Flag::Checked:
+                // An option button refuses to lose its selection until the store's next report
+                // selects another one of its container; that one takes the selection over.
+                if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setChecked(on);
+                return;
+        }
+    }
+}
+
+// Connected before every handler, so that a handler of the same change reads the new state.
+void Form1::ElementToggled(bool on) {
+    if (sender()) SetFlag(sender()->objectName(), Flag::Checked, on);
+}
+
+}  // namespace app

@@ -1,0 +1,58 @@
+#include "session/reading_order.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+#include <utility>
+
+namespace session {
+namespace {
+
+// The slider is named after the caption under it; the option buttons without a caption after
+// what they hold.
+constexpr std::array<AccessibleNameRow, 4> kAccessibleNames{{
+    {"sldSpeedControl", "Speed"},
+    {"optParameter(0)", "Hold Frequency"},
+    {"optParameter(1)", "Hold Cycles/Length"},
+    {"optParameter(2)", "Hold Line Length"},
+}};
+
+// Elements whose tops lie this close to the first of a row are read as one row.
+constexpr int kSameRowTwips = 120;
+
+// Reading order of the elements in one container: rows from the top, left to right in a row.
+std::vector<const ElementRow*> ReadingOrder(std::vector<const ElementRow*> rows) {
+    std::ranges::stable_sort(rows, {}, &ElementRow::top);
+    std::vector<std::pair<int, const ElementRow*>> banded;
+    int band = -1, bandTop = 0;
+    for (const ElementRow* row : rows) {
+        if (band < 0 || row->top > bandTop + kSameRowTwips) bandTop = row->top, ++band;
+        banded.push_back({band, row});
+    }
+    std::ranges::stable_sort(banded, {},
+                             [](const auto& b) { return std::pair(b.first, b.second->left); });
+    std::vector<const ElementRow*> ordered;
+    for (const auto& b : banded) ordered.push_back(b.second);
+    return ordered;
+}
+
+}  // namespace
+
+std::vector<const ElementRow*> WindowReadingOrder() {
+    std::vector<const ElementRow*> topLevel;
+    for (const ElementRow& row : ElementTable())
+        if (!*row.container) topLevel.push_back(&row);
+    std::vector<const ElementRow*> ordered;
+    for (const ElementRow* row : ReadingOrder(topLevel)) {
+        ordered.push_back(row);
+        std::vector<const ElementRow*> contents;
+        for (const ElementRow& inner : ElementTable())
+            if (std::string_view(inner.container) == row->name) contents.push_back(&inner);
+        for (const ElementRow* inner : ReadingOrder(contents)) ordered.push_back(inner);
+    }
+    return ordered;
+}
+
+std::span<const AccessibleNameRow> AccessibleNameTable() { return kAccessibleNames; }
+
+}  // namespace session

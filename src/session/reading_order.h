@@ -1,0 +1,23 @@
+#pragma once
+// The order a reader takes the window in (the Tab order follows it) and the names a screen reader
+// announces for the elements whose caption does not say what they are.
+
+#include <span>
+#include <vector>
+
+#include "session/element_table.h"
+
+namespace session {
+
+// The whole window in reading order: rows from the top, left to right in a row; a frame's contents
+// follow the frame, together.
+std::vector<const ElementRow*> WindowReadingOrder();
+
+struct AccessibleNameRow {
+    const char* element;
+    const char* name;
+};
+
+std::span<const AccessibleNameRow> AccessibleNameTable();
+
+}  // namespace session
