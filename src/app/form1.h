@@ -67,7 +67,6 @@ class Form1 : public QMainWindow {
     // flags live in the session's store; the widgets only show them.
     bool FlagOf(const QString& name, Flag flag) const;
     void SetFlag(const QString& name, Flag flag, bool on);
-    const session::ElementStore& Store() const { return store_; }
 
     // ---- shared procedures ----
     void SetControlState(const QString& action, const QString& group);

@@ -26,7 +26,7 @@ class ElementStore {
     // The timer is not among them: whether it runs is its own state.
     ElementStore();
 
-    bool Has(std::string_view name) const { return index_.contains(name); }
+    bool Has(std::string_view name) const { return index_.find(name) != index_.end(); }
     // The element's own flag, whatever its container's state (a greyed frame does not change the
     // enabled flag of what it contains). Unknown names read false.
     bool Get(std::string_view name, Flag flag) const;

@@ -22,15 +22,18 @@ constexpr int kSameRowTwips = 120;
 
 // Reading order of the elements in one container: rows from the top, left to right in a row.
 std::vector<const ElementRow*> ReadingOrder(std::vector<const ElementRow*> rows) {
-    std::ranges::stable_sort(rows, {}, &ElementRow::top);
+    // The browser build's C++ library has no ranges algorithms yet, hence the plain ones.
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const ElementRow* a, const ElementRow* b) { return a->top < b->top; });
     std::vector<std::pair<int, const ElementRow*>> banded;
     int band = -1, bandTop = 0;
     for (const ElementRow* row : rows) {
         if (band < 0 || row->top > bandTop + kSameRowTwips) bandTop = row->top, ++band;
         banded.push_back({band, row});
     }
-    std::ranges::stable_sort(banded, {},
-                             [](const auto& b) { return std::pair(b.first, b.second->left); });
+    std::stable_sort(banded.begin(), banded.end(), [](const auto& a, const auto& b) {
+        return std::pair(a.first, a.second->left) < std::pair(b.first, b.second->left);
+    });
     std::vector<const ElementRow*> ordered;
     for (const auto& b : banded) ordered.push_back(b.second);
     return ordered;

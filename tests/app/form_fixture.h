@@ -97,18 +97,46 @@ inline void Activate(app::Form1& f, const QString& steps) {
 
 // "name:flag" of every flag that is on, over every named element, menu and schematic piece.
 using Snapshot = QSet<QString>;
-inline Snapshot Flags(const app::Form1& form) {
+inline QStringList NamedElements() {
     QStringList names;
     for (const auto& row : session::ElementTable()) names << row.name;
     for (const auto& row : session::MenuTable()) names << row.name;
-    for (const auto& row : session::SchematicTable()) names << row.name;
+    for (const auto& row : session::SchematicTable())
+        if (*row.name) names << row.name;
+    return names;
+}
+inline Snapshot Flags(const app::Form1& form) {
     Snapshot on;
-    for (const QString& name : names) {
+    for (const QString& name : NamedElements()) {
         if (form.FlagOf(name, app::Flag::Enabled)) on << name + ":enabled";
         if (form.FlagOf(name, app::Flag::Visible)) on << name + ":visible";
         if (form.FlagOf(name, app::Flag::Checked)) on << name + ":checked";
     }
     return on;
+}
+// The first "name:flag" where a widget or menu action shows another flag than the window holds;
+// empty when they all agree. A widget's own flags count, not what its container makes of them;
+// an action reports itself greyed while hidden, so its enabled flag shows only while it is shown.
+inline QString ViewDisagrees(const app::Form1& form) {
+    for (const QString& name : NamedElements()) {
+        bool enabled = form.FlagOf(name, app::Flag::Enabled), shown = true, checked = false;
+        if (const QAction* action = form.MenuItem(name)) {
+            shown = action->isVisible();
+            enabled = shown ? action->isEnabled() : enabled;
+            checked = action->isChecked();
+        } else if (const QWidget* widget = form.Element(name)) {
+            enabled = !widget->testAttribute(Qt::WA_ForceDisabled);
+            shown = !widget->isHidden();
+            if (auto* button = qobject_cast<const QAbstractButton*>(widget))
+                checked = button->isChecked();
+        } else {
+            continue;  // Timer1
+        }
+        if (enabled != form.FlagOf(name, app::Flag::Enabled)) return name + ":enabled";
+        if (shown != form.FlagOf(name, app::Flag::Visible)) return name + ":visible";
+        if (checked != form.FlagOf(name, app::Flag::Checked)) return name + ":checked";
+    }
+    return {};
 }
 // The flags that differ between two snapshots, sorted.
 inline QStringList Changes(const Snapshot& before, const Snapshot& after) {

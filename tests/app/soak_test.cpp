@@ -1,7 +1,8 @@
 // Ten thousand random events on the real window: clicks on every element and menu item, the
 // slider, presses and releases on the plot, input boxes answered with random texts, ticks, and
 // events that arrive in the middle of a tick. After every event the window must agree with
-// itself. Seeded: CORVANE_SOAK_SEED repeats a run; the seed is printed with every failure.
+// itself, and every widget must show the flags the window holds. Seeded: CORVANE_SOAK_SEED repeats
+// a run; the seed is printed with every failure.
 
 #include <random>
 
@@ -97,6 +98,7 @@ class Soak {
     // Everything that must hold after every event; empty when it does.
     QString Broken() {
         app::Form1& f = *w;
+        if (const QString flag = ViewDisagrees(f); !flag.isEmpty()) return flag + " not shown";
         const Snapshot on = Flags(f);
         const auto row =
             std::ranges::find(entry::LoadTypes(), f.Model().LoadType, &entry::LoadTypeRow::keyword);
