@@ -5,22 +5,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include "running_line.h"
 #include "sim/engine.h"
 
 namespace {
 
-// A running line (the wave has been reflected a few times) so that no point sits at zero.
-sim::Model Running(const char* load, bool cascaded) {
-    sim::Model m = sim::StartValues();
-    m.LoadType = load;
-    m.SourceType = "Sine";
-    m.Attenuation = 10;
-    m.Zo2 = 100;
-    sim::PrepareRun(m, cascaded);
-    sim::ResetLine(m);
-    for (int t = 0; t < 1000; ++t) sim::Tick(m);
-    return m;
-}
+sim::Model Running(const char* load, bool cascaded) { return RunningLine("Sine", load, cascaded); }
 
 void Tick(benchmark::State& state, const char* load, bool cascaded) {
     sim::Model m = Running(load, cascaded);

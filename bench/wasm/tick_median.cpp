@@ -7,25 +7,13 @@
 #include <cstdio>
 #include <vector>
 
+#include "running_line.h"
 #include "sim/engine.h"
 
 namespace {
 
-// A running line, as the Google Benchmark tick bench sets it up.
-sim::Model Running(const char* source, const char* load, bool cascaded) {
-    sim::Model m = sim::StartValues();
-    m.LoadType = load;
-    m.SourceType = source;
-    m.Attenuation = 10;
-    m.Zo2 = 100;
-    sim::PrepareRun(m, cascaded);
-    sim::ResetLine(m);
-    for (int t = 0; t < 1000; ++t) sim::Tick(m);
-    return m;
-}
-
 double MedianNsPerTick(const char* source, const char* load, bool cascaded) {
-    sim::Model m = Running(source, load, cascaded);
+    sim::Model m = RunningLine(source, load, cascaded);
     constexpr int kBatch = 20000;
     std::vector<double> batches;
     double sink = 0;

@@ -1,6 +1,8 @@
 // The window enlarged: the designed layout at one factor s, at s = 2 and at an uneven s. (The
 // plot's traces and readings at any size are the plot tests'.)
 
+#include <tuple>
+
 #include "app/window_scale.h"
 #include "display/twips.h"
 #include "form_fixture.h"
@@ -23,6 +25,18 @@ class ScaleTest : public QObject {
         QTest::addColumn<double>("asked");
         QTest::addRow("2") << 2.0;
         QTest::addRow("1.37") << 1.37;
+    }
+
+    // Each of left, top, width and height multiplied and rounded to the nearest pixel, a half
+    // to the even neighbour; worked by hand, so that a rule that cuts the fraction off fails.
+    void scaledPlaces() {
+        const std::tuple<QRect, double, QRect> rows[] = {
+            {QRect(128, 168, 89, 25), 1.37, QRect(175, 230, 122, 34)},  // 121.93 -> 122
+            {QRect(3, 5, 7, 1), 1.5, QRect(4, 8, 10, 2)},               // 4.5, 7.5, 10.5, 1.5
+            {QRect(777, 539, 13, 19), 1.999, QRect(1553, 1077, 26, 38)},
+        };
+        for (const auto& [designed, s, expected] : rows)
+            QCOMPARE(app::ScaledRect(designed, s), expected);
     }
 
     // Every element at its designed rectangle times s, its font s times its designed size, the
