@@ -92,7 +92,8 @@ void AddSine(Rows& rows, const Circuit& c) {
         rows.Add("zin_real_ohm", kInfinity, "ohm");  // an ideal open: no phase to give
     }
     const double g = std::abs(s.inputGamma);
-    rows.Add("return_loss_db", g == 0 ? kInfinity : std::fmax(0, -20 * std::log10(g)), "dB");
+    const double returnLoss = WhollyReflected(s.inputGamma) ? 0 : -20 * std::log10(g);
+    rows.Add("return_loss_db", g == 0 ? kInfinity : returnLoss, "dB");
     const Extremes turns = EnvelopeExtremes(c, s);
     for (const auto& [kind, list] : {std::pair{"voltage_max", &turns.maxima},
                                      std::pair{"voltage_min", &turns.minima}}) {

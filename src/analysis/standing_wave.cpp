@@ -7,16 +7,18 @@
 namespace analysis {
 
 namespace {
-// |Γ| this close to 1 is 1: a ratio above 2·10^12 is rounding, not a load.
+// |Γ| this close to 1 is 1.
 constexpr double kWholeReflection = 1 - 1e-12;
 // Points per wavelength of the search for turns of the envelope, and bisection halvings.
 constexpr int kSearchSteps = 64;
 constexpr int kHalvings = 200;
 }  // namespace
 
+bool WhollyReflected(Complex gamma) { return std::abs(gamma) >= kWholeReflection; }
+
 std::optional<double> Vswr(const LineSolution& s, std::size_t k) {
+    if (WhollyReflected(s.farGamma[k])) return std::nullopt;
     const double g = std::abs(s.farGamma[k]);
-    if (g >= kWholeReflection) return std::nullopt;
     return (1 + g) / (1 - g);
 }
 

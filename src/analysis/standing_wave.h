@@ -9,6 +9,10 @@
 
 namespace analysis {
 
+// |Γ| of 1 to rounding: a short, an open or a pure reactance, seen through any length of line
+// without loss (the ratio would be above 2·10^12, and only from rounding).
+bool WhollyReflected(Complex gamma);
+
 // (1 + |Γ|) / (1 - |Γ|) at the far end of line k (its load end, where a lossy line's ratio is
 // largest); nothing when |Γ| is 1 to rounding (a short, an open, a pure reactance): the ratio
 // is infinite.

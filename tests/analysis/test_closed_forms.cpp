@@ -187,6 +187,14 @@ std::vector<Row> Rows() {
          {{"gamma_load_magnitude", 1}, {"gamma_load_angle_deg", Deg(gCap)},
           {"vswr_line1", kInfinite}, {"return_loss_db", 0}},
          {}},
+        // |Γ| = 1 that rounding puts at 1 - 1e-16, directly and behind a junction.
+        {"sine into 3.3 pF", {.load = "Capacitor", .pF = 3.3, .source = "Sine"},
+         {{"vswr_line1", kInfinite}, {"return_loss_db", 0}}, {}},
+        {"sine into j33", {.load = "Impedance", .r2 = 0, .reactance = 33, .source = "Sine"},
+         {{"vswr_line1", kInfinite}, {"return_loss_db", 0}}, {}},
+        {"sine, cascade 75/20 into an inductor",
+         {.load = "Inductor", .MHz = 77, .zo1 = 75, .zo2 = 20, .cascaded = true, .source = "Sine"},
+         {{"vswr_line1", kInfinite}, {"vswr_line2", kInfinite}}, {}},
         {"sine into an inductor", {.load = "Inductor", .source = "Sine"},
          {{"gamma_load_real", gInd.real()}, {"gamma_load_imag", gInd.imag()},
           {"vswr_line1", kInfinite}},
@@ -235,17 +243,23 @@ class ClosedForms : public QObject {
         }
     }
 
-    // A short is exactly -1, not -1 to rounding, at every impedance a user may set.
-    void shortIsExactlyMinusOne() {
+    // A short is exactly -1, not -1 to rounding, at every impedance a user may set; and a
+    // load that reflects everything has a return loss of exactly 0 dB, not 1e-15.
+    void wholeReflectionIsExact() {
         for (double zo : {1.0, 3.0, 50.0, 77.7, 1e10}) {
             for (const char* source : {"DC", "Sine"}) {
-                const QMap<QString, double> r = ReportOf({.r1 = 0, .r2 = 0, .zo1 = zo,
-                                                          .source = source});
-                QCOMPARE(r.value("gamma_load_first"), -1.0);
-                QCOMPARE(r.value("gamma_source"), -1.0);
-                if (QString(source) == "Sine") QCOMPARE(r.value("gamma_load_real"), -1.0);
+                const QMap<QString, double> r =
+                    ReportOf({.r1 = 0, .r2 = 0, .zo1 = zo, .source = source});
+                // QCOMPARE of doubles allows 1e-12: these must be exact.
+                QVERIFY(r.value("gamma_load_first") == -1.0);
+                QVERIFY(r.value("gamma_source") == -1.0);
+                if (QString(source) == "Sine") QVERIFY(r.value("gamma_load_real") == -1.0);
             }
         }
+        const Circuit whole[] = {{.r2 = 0, .source = "Sine"},
+                                 {.load = "Capacitor", .pF = 3.3, .source = "Sine"},
+                                 {.load = "Impedance", .r2 = 0, .reactance = 33, .source = "Sine"}};
+        for (const Circuit& c : whole) QVERIFY(ReportOf(c).value("return_loss_db") == 0.0);
     }
 };
 
