@@ -1,6 +1,7 @@
 #include "analysis/load_reflection.h"
 
 #include <array>
+#include <cmath>
 #include <numbers>
 #include <string_view>
 
@@ -68,7 +69,10 @@ Immittance LoadAt(const sim::Model& m, double w) {
     Complex parallel = type == "ParallelRC" ? jwC : Complex(0);
     if (type == "Impedance" && x < 0) parallel = Complex(0, -1 / x);
     if (parallel == 0.0 || r2 == 0) return {false, r2};
-    return {true, 1 / r2 + parallel};
+    // A reactance or an R2 so small that its admittance overflows (1e-310 ohm) shorts the load.
+    const Complex admittance = 1 / r2 + parallel;
+    if (!std::isfinite(admittance.real()) || !std::isfinite(admittance.imag())) return {false, 0};
+    return {true, admittance};
 }
 
 }  // namespace

@@ -243,6 +243,35 @@ class ClosedForms : public QObject {
         }
     }
 
+    // Whatever the entries accept, nothing is nan, and only a ratio, a return loss or an ideal
+    // open's input impedance is infinite: every load, source and line type, ends
+    // that short, open or all but vanish (an admittance that overflows), no loss, some, total.
+    void neverNan() {
+        int reports = 0;
+        for (const char* load : {"Resistor", "Capacitor", "Inductor", "ParallelRC", "SeriesRL",
+                                 "Impedance"})
+            for (const char* source : {"DC", "Sine", "Cosine"})
+                for (double r1 : {0.0, 50.0, 9999999.0})
+                    for (double r2 : {0.0, 1e-310, 50.0, 99999999.0, 1e10})
+                        for (double x : {-1e-310, -50.0, 0.0, 1e10})
+                            for (double attenuation : {0.0, 30.0, 100.0})
+                                for (bool cascaded : {false, true}) {
+                                    const Circuit c{.load = load, .r1 = r1, .r2 = r2,
+                                                    .reactance = x, .zo2 = 75,
+                                                    .cascaded = cascaded, .source = source,
+                                                    .attenuation = attenuation};
+                                    const QMap<QString, double> r = ReportOf(c);
+                                    for (auto it = r.begin(); it != r.end(); ++it)
+                                        QVERIFY2(std::isfinite(*it) ||
+                                                     (*it == kInfinite &&
+                                                      QRegularExpression("vswr_line.|return_loss_db|zin_real_ohm")
+                                                          .match(it.key()).hasMatch()),
+                                                 qPrintable(it.key()));
+                                    ++reports;
+                                }
+        QCOMPARE(reports, 6 * 3 * 3 * 5 * 4 * 3 * 2);
+    }
+
     // A short is exactly -1, not -1 to rounding, at every impedance a user may set; and a
     // load that reflects everything has a return loss of exactly 0 dB, not 1e-15.
     void wholeReflectionIsExact() {
