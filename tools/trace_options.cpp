@@ -336,11 +336,11 @@ Request ParseUnescaped(const QStringList& arguments) {
             "--lattice"};
     // The report is worked out from the circuit alone: an option of a run would do nothing.
     run.report = parser.isSet("report");
-    const char* runOption = parser.isSet("probe")  ? "--probe"
-                            : run.netlist          ? "--netlist"
-                            : run.pictures.Any()   ? "--png, --gif and --lattice"
-                            : parser.isSet("ticks") ? "--ticks"
-                                                   : nullptr;
+    const char* runOption = nullptr;
+    if (parser.isSet("ticks")) runOption = "--ticks";
+    if (run.pictures.Any()) runOption = "--png, --gif and --lattice";
+    if (run.netlist) runOption = "--netlist";
+    if (parser.isSet("probe")) runOption = "--probe";
     if (run.report && runOption)
         return Refusal{std::string("corvane-trace: --report prints the circuit's numbers, not a "
                                    "run; leave out ") +

@@ -13,10 +13,10 @@
 namespace analysis {
 
 struct LineSolution {
-    double beta = 0;                  // rad/m, 0 for DC
-    std::vector<Complex> farGamma;    // Γ at the far end of each line, looking toward the load
-    std::vector<Complex> forward;     // V+ at the start of each line, V
-    Complex inputGamma;               // Γ at the source end, looking into line 1
+    double beta = 0;                // rad/m, 0 for DC
+    std::vector<Complex> farGamma;  // Γ at the far end of each line, looking toward the load
+    std::vector<Complex> forward;   // V+ at the start of each line, V
+    Complex inputGamma;             // Γ at the source end, looking into line 1
     // False when the line never settles: an ideal source (R1 = 0) into a short, with no loss in
     // between, drives an ever-growing current. The reflections hold all the same; the waves
     // (forward) are then 0 and mean nothing.

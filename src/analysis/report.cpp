@@ -63,8 +63,8 @@ void AddDc(Rows& rows, const Circuit& c, const StepReflection& load) {
         rows.Add("load_current_final", 1000 * CurrentAt(c, settled, c.length).real(), "mA");
     }
     const Fronts fronts = FirstFronts(c, load.first, kFronts);
-    for (const auto& [end, list] : {std::pair{"source_front", &fronts.source},
-                                    std::pair{"load_front", &fronts.load}}) {
+    for (const auto& [end, list] :
+         {std::pair{"source_front", &fronts.source}, std::pair{"load_front", &fronts.load}}) {
         for (std::size_t i = 0; i < list->size(); ++i) {
             rows.Numbered(end, i + 1, "ns", (*list)[i].timeNs, "ns");
             rows.Numbered(end, i + 1, "v", (*list)[i].step, "V");
@@ -80,8 +80,8 @@ void AddSine(Rows& rows, const Circuit& c) {
     rows.Add("gamma_load_imag", gamma.imag());
     rows.Add("gamma_load_magnitude", std::abs(gamma));
     // + 0 turns the -0 of a real Γ's imaginary part into 0, so a short reads 180°, not -180°.
-    rows.Add("gamma_load_angle_deg", std::atan2(gamma.imag() + 0.0, gamma.real()) * 180 /
-                                         std::numbers::pi, "deg");
+    rows.Add("gamma_load_angle_deg",
+             std::atan2(gamma.imag() + 0.0, gamma.real()) * 180 / std::numbers::pi, "deg");
     const LineSolution s = SolveLine(c, gamma, beta);
     for (std::size_t k = 0; k < c.segments.size(); ++k)
         rows.Add("vswr_line" + std::to_string(k + 1), Vswr(s, k).value_or(kInfinity));
@@ -95,8 +95,8 @@ void AddSine(Rows& rows, const Circuit& c) {
     const double returnLoss = WhollyReflected(s.inputGamma) ? 0 : -20 * std::log10(g);
     rows.Add("return_loss_db", g == 0 ? kInfinity : returnLoss, "dB");
     const Extremes turns = EnvelopeExtremes(c, s);
-    for (const auto& [kind, list] : {std::pair{"voltage_max", &turns.maxima},
-                                     std::pair{"voltage_min", &turns.minima}}) {
+    for (const auto& [kind, list] :
+         {std::pair{"voltage_max", &turns.maxima}, std::pair{"voltage_min", &turns.minima}}) {
         for (std::size_t i = 0; i < list->size() && i < kTurns; ++i) {
             rows.Numbered(kind, i + 1, "m", (*list)[i].position, "m");
             rows.Numbered(kind, i + 1, "v", (*list)[i].height, "V");

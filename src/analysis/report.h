@@ -17,8 +17,8 @@ inline constexpr std::string_view kInfiniteText = "infinite";
 
 struct Quantity {
     std::string name;
-    double value = 0;        // +infinity for an infinite quantity; never nan
-    std::string_view unit;   // empty for a ratio
+    double value = 0;       // +infinity for an infinite quantity; never nan
+    std::string_view unit;  // empty for a ratio
 };
 
 // From the parameters and the line type alone; the model is not changed and needs no run.

@@ -32,7 +32,8 @@ Extremes EnvelopeExtremes(const Circuit& c, const LineSolution& s) {
         const Segment& line = c.segments[k];
         // The waves continued a little beyond the line's ends, so that a turn exactly at an
         // end is found as a change of sign inside the searched stretch.
-        const double from = line.start - wavelength / 8, to = line.start + line.length + wavelength / 8;
+        const double from = line.start - wavelength / 8,
+                     to = line.start + line.length + wavelength / 8;
         const auto slope = [&](double x) { return SlopeOfSquare(c, s, k, x); };
         double x0 = from, s0 = slope(x0);
         const int steps = static_cast<int>(std::ceil((to - from) / step));
@@ -58,7 +59,9 @@ Extremes EnvelopeExtremes(const Circuit& c, const LineSolution& s) {
             x0 = x1, s0 = s1;
         }
     }
-    const auto byPosition = [](const Extreme& a, const Extreme& b) { return a.position < b.position; };
+    const auto byPosition = [](const Extreme& a, const Extreme& b) {
+        return a.position < b.position;
+    };
     std::sort(found.maxima.begin(), found.maxima.end(), byPosition);
     std::sort(found.minima.begin(), found.minima.end(), byPosition);
     return found;

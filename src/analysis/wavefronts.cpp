@@ -26,7 +26,8 @@ Fronts FirstFronts(const Circuit& c, double loadFirstGamma, int count, int halfT
         back2 = loadFirstGamma * atLoad;
         const double t = k * halfNs;
         const int size = static_cast<int>(fronts.source.size());
-        if (atSource != 0 && size < count) fronts.source.push_back({t, (1 + gammaSource) * atSource});
+        if (atSource != 0 && size < count)
+            fronts.source.push_back({t, (1 + gammaSource) * atSource});
         if (atLoad != 0 && static_cast<int>(fronts.load.size()) < count)
             fronts.load.push_back({t, (1 + loadFirstGamma) * atLoad});
     }

@@ -20,7 +20,6 @@ struct Fronts {
 };
 
 // At most `count` fronts at each end, among those within `halfTransits` half transits.
-Fronts FirstFronts(const Circuit& c, double loadFirstGamma, int count = 4,
-                   int halfTransits = 64);
+Fronts FirstFronts(const Circuit& c, double loadFirstGamma, int count = 4, int halfTransits = 64);
 
 }  // namespace analysis

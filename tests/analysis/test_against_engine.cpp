@@ -41,7 +41,9 @@ class AgainstTheEngine : public QObject {
     // back at the source end is Γ_L times the incident step (and the line's loss both ways).
     void frontsStepAsReported() {
         const Circuit rows[] = {
-            {.r2 = 99999999}, {.r2 = 0}, {.r1 = 25, .r2 = 150},
+            {.r2 = 99999999},
+            {.r2 = 0},
+            {.r1 = 25, .r2 = 150},
             {.r1 = 10, .r2 = 25, .attenuation = 30},
             {.r2 = 150, .zo2 = 75, .cascaded = true},
             {.r1 = 0, .r2 = 75, .zo1 = 75, .zo2 = 50, .cascaded = true, .attenuation = 30},
@@ -66,7 +68,10 @@ class AgainstTheEngine : public QObject {
                     const double engineStep = (*volts)[tick] - (*volts)[tick - 1];
                     QVERIFY2(std::fabs(engineStep - step) <= 1e-12,
                              qPrintable(QString("%1 end at %2 ns: engine %3, report %4")
-                                            .arg(end).arg(ns).arg(engineStep).arg(step)));
+                                            .arg(end)
+                                            .arg(ns)
+                                            .arg(engineStep)
+                                            .arg(step)));
                 }
             }
             if (c.cascaded) continue;
@@ -104,7 +109,8 @@ class AgainstTheEngine : public QObject {
             for (int i = 0; i < 4; ++i)
                 QVERIFY2(std::fabs(got[i] - r.value(names[i])) <= 1e-9,
                          qPrintable(QString("%1: engine %2, report %3")
-                                        .arg(names[i]).arg(got[i], 0, 'g', 12)
+                                        .arg(names[i])
+                                        .arg(got[i], 0, 'g', 12)
                                         .arg(r.value(names[i]), 0, 'g', 12)));
         }
     }
@@ -120,7 +126,11 @@ class AgainstTheEngine : public QObject {
             {.r1 = 20, .r2 = 25, .MHz = 50, .source = "Sine"},
             {.r2 = 100, .MHz = 50, .source = "Cosine", .attenuation = 30},
             {.load = "Impedance", .r2 = 30, .reactance = 80, .MHz = 50, .source = "Sine"},
-            {.load = "Impedance", .r2 = 50, .reactance = -50, .MHz = 50, .source = "Sine",
+            {.load = "Impedance",
+             .r2 = 50,
+             .reactance = -50,
+             .MHz = 50,
+             .source = "Sine",
              .attenuation = 10},
             {.r2 = 150, .MHz = 50, .zo2 = 75, .cascaded = true, .source = "Sine"},
         };
@@ -145,8 +155,9 @@ class AgainstTheEngine : public QObject {
             if (std::string(c.load) == "Impedance") {
                 const double warp = std::tan(wh / 2) / (wh / 2), x = c.reactance, r2 = c.r2;
                 const auto gammaAt = [&](double scale) {
-                    std::complex<double> z = x > 0 ? std::complex<double>(r2, x * scale)
-                                                   : 1.0 / (1 / r2 + 1.0 / std::complex<double>(0, x / scale));
+                    std::complex<double> z =
+                        x > 0 ? std::complex<double>(r2, x * scale)
+                              : 1.0 / (1 / r2 + 1.0 / std::complex<double>(0, x / scale));
                     return (z - 50.0) / (z + 50.0);
                 };
                 shift = std::abs(gammaAt(warp) - gammaAt(1));
@@ -164,7 +175,8 @@ class AgainstTheEngine : public QObject {
                     double at = i * m.PointLength, peak = amplitude[i];
                     if (i > 0 && i < sim::kLastPoint) {
                         for (int step = 0; step < 4; ++step) {
-                            const int next = (amplitude[i - 1] > amplitude[i + 1]) == top ? i - 1 : i + 1;
+                            const int next =
+                                (amplitude[i - 1] > amplitude[i + 1]) == top ? i - 1 : i + 1;
                             if ((amplitude[next] > amplitude[i]) != top || next < 1 ||
                                 next >= sim::kLastPoint)
                                 break;
@@ -180,7 +192,12 @@ class AgainstTheEngine : public QObject {
                                  std::fabs(peak - height) <= 1e-4 + forward * shift,
                              qPrintable(QString("voltage_%1_%2: engine %3 m, %4 V; report %5 m, "
                                                 "%6 V")
-                                            .arg(kind).arg(k).arg(at).arg(peak).arg(x).arg(height)));
+                                            .arg(kind)
+                                            .arg(k)
+                                            .arg(at)
+                                            .arg(peak)
+                                            .arg(x)
+                                            .arg(height)));
                     ++turns;
                 }
             }

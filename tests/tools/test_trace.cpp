@@ -138,7 +138,8 @@ class TraceTool : public QObject {
     // ratio as the word, never nan or inf; every name it prints is documented in the manual
     // page and the README.
     void report() {
-        QFile manual(CORVANE_SOURCE_DIR "/man/corvane-trace.1"), readme(CORVANE_SOURCE_DIR "/README.md");
+        QFile manual(CORVANE_SOURCE_DIR "/man/corvane-trace.1");
+        QFile readme(CORVANE_SOURCE_DIR "/README.md");
         QVERIFY(manual.open(QIODevice::ReadOnly) && readme.open(QIODevice::ReadOnly));
         const QString manualText = QString::fromUtf8(manual.readAll()).remove("\\"),
                       readmeText = QString::fromUtf8(readme.readAll());
@@ -149,7 +150,8 @@ class TraceTool : public QObject {
         };
         const Row rows[] = {
             {{"--load-resistance", "0", "--source", "Sine"},
-             [](sim::Model& m) { m.LoadResistance = 0, m.SourceType = "Sine"; }, false},
+             [](sim::Model& m) { m.LoadResistance = 0, m.SourceType = "Sine"; },
+             false},
             {{"--cascade", "--zo2", "75", "--load-resistance", "1e10", "--attenuation", "30"},
              [](sim::Model& m) { m.Zo2 = 75, m.LoadResistance = 1e10, m.Attenuation = 30; },
              true},
