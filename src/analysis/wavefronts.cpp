@@ -24,12 +24,12 @@ Fronts FirstFronts(const Circuit& c, double loadFirstGamma, int count, int halfT
         back1 = g12 * intoJunction + t21 * backToJunction;
         out2 = t12 * intoJunction + g21 * backToJunction;
         back2 = loadFirstGamma * atLoad;
-        const double t = k * halfNs;
-        const int size = static_cast<int>(fronts.source.size());
-        if (atSource != 0 && size < count)
-            fronts.source.push_back({t, (1 + gammaSource) * atSource});
-        if (atLoad != 0 && static_cast<int>(fronts.load.size()) < count)
-            fronts.load.push_back({t, (1 + loadFirstGamma) * atLoad});
+        const auto note = [&](std::vector<Front>& at, double arriving, double gamma) {
+            if (arriving != 0 && static_cast<int>(at.size()) < count)
+                at.push_back({k * halfNs, (1 + gamma) * arriving});
+        };
+        note(fronts.source, atSource, gammaSource);
+        note(fronts.load, atLoad, loadFirstGamma);
     }
     return fronts;
 }
