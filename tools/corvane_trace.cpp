@@ -3,11 +3,13 @@
 // request it also paints the plot, an animation of the run and its lattice diagram.
 
 #include <QCoreApplication>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <variant>
 
+#include "analysis/report.h"
 #include "csv_writer.h"
 #include "netlist.h"
 #include "picture_module.h"
@@ -108,6 +110,28 @@ int PrintNetlist(const trace::TraceRun& run, QStringList arguments) {
     return 0;
 }
 
+// The circuit's numbers, one quantity a row, written as the CSV of a run writes its numbers.
+int PrintReport(const trace::TraceRun& run) {
+    trace::CsvWriter csv(stdout);
+    csv.Text("quantity,value,unit");
+    csv.EndRow();
+    for (const analysis::Quantity& q : analysis::Report(run.model, run.cascaded)) {
+        csv.Text(q.name.c_str());
+        if (std::isinf(q.value)) {
+            csv.Text(std::string(analysis::kInfiniteText).c_str());
+        } else {
+            csv.Number(q.value);
+        }
+        csv.Text(std::string(q.unit).c_str());
+        csv.EndRow();
+    }
+    if (!csv.Flush()) {
+        std::fputs("corvane-trace: the output could not be written\n", stderr);
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -128,5 +152,6 @@ int main(int argc, char** argv) {
     }
     trace::TraceRun& run = std::get<trace::TraceRun>(request);
     if (run.netlist) return PrintNetlist(run, arguments);
+    if (run.report) return PrintReport(run);
     return Run(run);
 }

@@ -242,7 +242,8 @@ void AddOptions(QCommandLineParser& parser) {
     const Model start = sim::StartValues();
     parser.setApplicationDescription(
         "Runs the transmission-line engine without a window and prints CSV: the whole line "
-        "after the last tick, or with --probe the chosen points after every tick.");
+        "after the last tick, or with --probe the chosen points after every tick; with --report "
+        "the circuit's coefficients, final values and standing-wave numbers instead.");
     for (const ChoiceOption& c : kChoiceOptions) {
         QString help = QString("%1: ").arg(c.help);
         for (const char* k : c.keywords) help += QString("\"%1\" ").arg(k);
@@ -255,6 +256,9 @@ void AddOptions(QCommandLineParser& parser) {
     parser.addOption({"ticks", "number of ticks to run (default 200)", "N"});
     parser.addOption({"probe", "print point P (0..200) after every tick; repeatable", "P"});
     parser.addOption({"netlist", "print the circuit as an ngspice netlist instead of CSV"});
+    parser.addOption({"report",
+                      "print the circuit's numbers instead of a run: coefficients, final values, "
+                      "VSWR, input impedance (quantity,value,unit)"});
     parser.addOption({"png", "also paint the plot after the last tick into FILE (PNG)", "FILE"});
     parser.addOption({"gif", "also paint the run as an animated GIF into FILE", "FILE"});
     parser.addOption({"lattice",
@@ -330,6 +334,17 @@ Request ParseUnescaped(const QStringList& arguments) {
         return Refusal{
             "corvane-trace: --netlist prints no pictures; leave out --png, --gif and "
             "--lattice"};
+    // The report is worked out from the circuit alone: an option of a run would do nothing.
+    run.report = parser.isSet("report");
+    const char* runOption = nullptr;
+    if (parser.isSet("ticks")) runOption = "--ticks";
+    if (run.pictures.Any()) runOption = "--png, --gif and --lattice";
+    if (run.netlist) runOption = "--netlist";
+    if (parser.isSet("probe")) runOption = "--probe";
+    if (run.report && runOption)
+        return Refusal{std::string("corvane-trace: --report prints the circuit's numbers, not a "
+                                   "run; leave out ") +
+                       runOption};
     for (const QString& typed : parser.values("probe")) {
         const Checked c = CheckWhole("probe", typed, 0, sim::kLastPoint);
         if (!c.value) return Refusal{c.refusal};

@@ -34,6 +34,7 @@ struct TraceRun {
     std::int64_t ticks = 200;
     std::vector<int> probes;  // empty: print the whole line after the last tick
     bool netlist = false;     // print the circuit as an ngspice netlist instead of CSV
+    bool report = false;      // print the circuit's coefficients and steady state, no run
     PictureRequest pictures;
 };
 

@@ -4,6 +4,7 @@
 #include <QtTest>
 #include <clocale>
 
+#include "analysis/report.h"
 #include "run_tool.h"
 #include "sim/engine.h"
 
@@ -160,6 +161,84 @@ class TraceTool : public QObject {
                 picture.remove();
             }
             QVERIFY2(seen[0] == seen[1], qPrintable(arguments.join(' ')));
+        }
+    }
+
+    // --report: a row per quantity with the analysis' own number to the last bit, an infinite
+    // ratio as the word, never nan or inf; every name it prints is documented in the manual
+    // page and the README.
+    void report() {
+        QFile manual(CORVANE_SOURCE_DIR "/man/corvane-trace.1");
+        QFile readme(CORVANE_SOURCE_DIR "/README.md");
+        QVERIFY(manual.open(QIODevice::ReadOnly) && readme.open(QIODevice::ReadOnly));
+        const QString manualText = QString::fromUtf8(manual.readAll()).remove("\\"),
+                      readmeText = QString::fromUtf8(readme.readAll());
+        struct Row {
+            QStringList arguments;
+            void (*set)(sim::Model&);
+            bool cascaded;
+        };
+        const Row rows[] = {
+            {{"--load-resistance", "0", "--source", "Sine"},
+             [](sim::Model& m) { m.LoadResistance = 0, m.SourceType = "Sine"; },
+             false},
+            {{"--cascade", "--zo2", "75", "--load-resistance", "1e10", "--attenuation", "30"},
+             [](sim::Model& m) { m.Zo2 = 75, m.LoadResistance = 1e10, m.Attenuation = 30; },
+             true},
+            {{"--source", "Cosine", "--cascade", "--zo1", "75", "--load", "Impedance"},
+             [](sim::Model& m) { m.SourceType = "Cosine", m.Zo1 = 75, m.LoadType = "Impedance"; },
+             true},
+            {{"--source", "Pulse"}, [](sim::Model& m) { m.SourceType = "Pulse"; }, false},
+        };
+        for (const Row& row : rows) {
+            const Output r = Trace(row.arguments + QStringList{"--report"});
+            QCOMPARE(r.exitCode, 0);
+            QVERIFY(r.out.startsWith("quantity,value,unit\n"));
+            QVERIFY(!r.out.contains("nan") && !r.out.contains(",inf,"));
+            sim::Model m = sim::StartValues();
+            row.set(m);
+            const auto expected = analysis::Report(m, row.cascaded);
+            const QList<QByteArray> lines = r.out.trimmed().split('\n').mid(1);
+            QCOMPARE(lines.size(), qsizetype(expected.size()));
+            for (qsizetype i = 0; i < lines.size(); ++i) {
+                const QList<QByteArray> f = lines[i].split(',');
+                const analysis::Quantity& q = expected[std::size_t(i)];
+                QCOMPARE(f.size(), 3);
+                QCOMPARE(f[0].toStdString(), q.name);
+                QCOMPARE(f[2].toStdString(), std::string(q.unit));
+                if (std::isinf(q.value))
+                    QCOMPARE(f[1], QByteArray("infinite"));
+                else
+                    QVERIFY(f[1].toDouble() == q.value);  // to the last bit
+                // Numbered quantities are documented once, as source_front_N_ns.
+                const QString documented =
+                    QString::fromStdString(q.name).replace(QRegularExpression("_[0-9]+_"), "_N_");
+                QVERIFY2(manualText.contains(documented) && readmeText.contains(documented),
+                         q.name.c_str());
+            }
+        }
+        const Output shorted = Trace({"--report", "--load-resistance", "0", "--source", "Sine"});
+        QVERIFY(shorted.out.contains("\nvswr_line1,infinite,\n"));
+        QVERIFY(shorted.out.contains("\ngamma_load_real,-1,\n"));
+    }
+
+    // --report works the numbers out from the circuit alone; the options of a run are refused.
+    void reportRefusesTheOptionsOfARun() {
+        const std::pair<QStringList, const char*> rows[] = {
+            {{"--probe", "0"}, "--probe"},
+            {{"--netlist"}, "--netlist"},
+            {{"--png", "a.png"}, "--png, --gif and --lattice"},
+            {{"--lattice", "a.png"}, "--png, --gif and --lattice"},
+            {{"--ticks", "5"}, "--ticks"},
+        };
+        for (const auto& [arguments, option] : rows) {
+            const Output r = Trace(arguments + QStringList{"--report"});
+            QCOMPARE(QString::fromUtf8(r.err),
+                     QString("corvane-trace: --report prints the circuit's numbers, not a run; "
+                             "leave out %1\n")
+                         .arg(option));
+            QCOMPARE(r.exitCode, 2);
+            QCOMPARE(r.out, QByteArray());
         }
     }
 };
