@@ -26,7 +26,7 @@ void BM_WindowTick(benchmark::State& state) {
     if (state.range(0)) Maximise(form);
     form.chkCurrent->setChecked(true);
     form.chkEnvelope->setChecked(true);
-    form.cmdSimulate_Click();
+    form.Session().cmdSimulate_Click();
     form.Timer1->stop();  // the benchmark calls the tick itself
     for (auto _ : state) {
         form.Timer1_Timer();
@@ -43,7 +43,7 @@ void BM_Relayout(benchmark::State& state) {
     app::Form1 form;
     form.chkCurrent->setChecked(true);
     form.chkEnvelope->setChecked(true);
-    form.cmdSimulate_Click();
+    form.Session().cmdSimulate_Click();
     form.Timer1->stop();
     for (int i = 0; i < 200; ++i) form.Timer1_Timer();
     bool large = false;

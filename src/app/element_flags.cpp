@@ -5,7 +5,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QTimer>
 
 #include "app/form1.h"
 
@@ -18,38 +17,36 @@ std::string Key(const QString& name) { return name.toStdString(); }
 
 QString HeldOption(int index) { return QString::fromStdString(session::HeldOption(index)); }
 
-int Form1::HeldIndex() const { return session::HeldIndex(store_); }
+int Form1::HeldIndex() const { return session::HeldIndex(session_.Store()); }
 
 void Form1::SetControlState(const QString& action, const QString& group) {
-    session::SetControlState(store_, Key(action), Key(group));
+    session::SetControlState(session_.Store(), Key(action), Key(group));
 }
 
 bool Form1::FlagOf(const QString& name, Flag flag) const {
     const std::string key = Key(name);
-    if (store_.Has(key)) return store_.Get(key, flag);
-    if (flag == Flag::Enabled) {
-        if (auto* timer = qobject_cast<QTimer*>(others_.value(name, nullptr))) {
-            return timer->isActive();
-        }
-    }
+    if (session_.Store().Has(key)) return session_.Store().Get(key, flag);
+    if (flag == Flag::Enabled && others_.contains(name)) return session_.TimerRunning();
     return false;
 }
 
-void Form1::SetFlag(const QString& name, Flag flag, bool on) { store_.Set(Key(name), flag, on); }
+void Form1::SetFlag(const QString& name, Flag flag, bool on) {
+    session_.Store().Set(Key(name), flag, on);
+}
 
 // Only what differs from a new widget, so that the widgets are built exactly as they always were.
 void Form1::ShowStartFlags(const QString& name) {
     const std::string key = Key(name);
-    if (!store_.Get(key, Flag::Enabled)) ShowFlag(key, Flag::Enabled);
-    if (!store_.Get(key, Flag::Visible)) ShowFlag(key, Flag::Visible);
-    if (store_.Get(key, Flag::Checked)) ShowFlag(key, Flag::Checked);
+    if (!session_.Store().Get(key, Flag::Enabled)) ShowFlag(key, Flag::Enabled);
+    if (!session_.Store().Get(key, Flag::Visible)) ShowFlag(key, Flag::Visible);
+    if (session_.Store().Get(key, Flag::Checked)) ShowFlag(key, Flag::Checked);
 }
 
 // The store's present value, not the one reported with the change: a handler run by an earlier
 // change may have changed the flag again.
 void Form1::ShowFlag(std::string_view name, Flag flag) {
     const QString key = QString::fromLatin1(name.data(), qsizetype(name.size()));
-    const bool on = store_.Get(name, flag);
+    const bool on = session_.Store().Get(name, flag);
     if (QAction* action = MenuItem(key)) {
         switch (flag) {
             case Flag::Enabled:

@@ -3,24 +3,23 @@
 // How a user's action travels through the program:
 //
 //   click / menu / slider / timer
-//     → a handler of Form1 (run_control.cpp, and the handler files of later concepts)
+//     → a handler of the session (run control and the tick), or of Form1 (the handler files of
+//       later concepts)
 //     → SetControlState switches whole groups of elements (control_state.cpp);
 //       entry handlers change the parameters in Model() and rewrite their value labels
 //     → Simulate derives the run's quantities (sim::PrepareRun) and starts Timer1
 //     → each Timer1 tick advances the line point by point, processing pending events after
-//       every point, and builds the trace points while it shifts the line (tick.cpp)
-//     → the traces are drawn as polylines on Picture1, the status line is written only by
-//       the handlers that ask for it (status_line.cpp).
+//       every point, and builds the trace points while it shifts the line (session/tick.cpp)
+//     → the session reports the traces to draw, the timer and the status line to the window
+//       (run_view.cpp); the status line is written only by the handlers that ask for it.
 
 #include "app/form1.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
-#include <QTimer>
 
 #include "app/client_area.h"
 #include "app/plot_area.h"
@@ -34,7 +33,8 @@ Form1::Form1(std::unique_ptr<entry::Dialogs> dialogs, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Corvane"));
     dpi_ = logicalDpiX();
-    store_.SetListener([this](std::string_view name, Flag flag, bool) { ShowFlag(name, flag); });
+    session_.Store().SetListener(
+        [this](std::string_view name, Flag flag, bool) { ShowFlag(name, flag); });
     BuildElements();
     BuildMenus();
     BuildSchematic();
@@ -59,25 +59,14 @@ void Form1::WireHandlers() {
     WirePlotReading();
     WireHelp();
     SetUpKeyboard();
-    connect(cmdCancel, &QPushButton::clicked, this, &Form1::ExitProgram);
-    connect(mnuExit, &QAction::triggered, this, &Form1::ExitProgram);
-}
-
-// Exit ends the program at once, whatever is going on: no further tick, every window closed.
-// A tick that is in the middle of its points when Exit is chosen stops processing events and
-// draws nothing more; the event loop then ends.
-void Form1::ExitProgram() {
-    if (ending_) return;
-    ending_ = true;
-    Timer1->stop();
-    QApplication::closeAllWindows();
-    QCoreApplication::exit(0);
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { session_.ExitProgram(); });
+    connect(mnuExit, &QAction::triggered, this, [this] { session_.ExitProgram(); });
 }
 
 // Closing the window through its frame ends the program as Exit does, with its other windows.
 void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
-    ExitProgram();
+    session_.ExitProgram();
 }
 
 }  // namespace app

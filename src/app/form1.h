@@ -2,14 +2,15 @@
 // Form1, the main window: the whole application from start-up to Exit.
 //
 // The window is built from three tables (elements, menus, schematic pieces) and then driven by
-// the handlers of its elements. Each concept has its own source file:
+// the handlers of its elements. The run (its handlers, the tick, the timer's state, the status
+// line) lives in the Qt-free session; the window is its view. Each concept has its own source
+// file:
 //   form1.cpp          construction, element access, Exit
 //   form1_layout.cpp   widgets, menus and schematic built from their tables
 //   startup.cpp        the start-up sequence and the value labels
 //   element_flags.cpp  the flags of named elements, read from the session's store and shown
-//   run_control.cpp    Simulate, Stop, Step, Continue, the speed slider
-//   tick.cpp           the tick of Timer1 and the drawing of the traces
-//   status_line.cpp    UpdateDisplay
+//   run_view.cpp       the run's elements wired to the session; Timer1, the status line, the
+//                      pointer and the traces as the session reports them
 //   plot_reading.cpp   zoom, meter, trace check boxes, envelope
 //   help_menu.cpp      Help Text and About Corvane
 //   setup_entry.cpp    entry buttons, preset menu items, the held parameter
@@ -23,7 +24,6 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QString>
-#include <cstdint>
 #include <memory>
 #include <string_view>
 
@@ -33,6 +33,8 @@
 #include "entry/effects.h"
 #include "session/control_state.h"
 #include "session/element_store.h"
+#include "session/session.h"
+#include "session/view.h"
 #include "sim/model.h"
 
 class QAction;
@@ -51,7 +53,7 @@ using session::Flag;
 using session::kHeldOptions;
 QString HeldOption(int index);
 
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, public session::View {
     Q_OBJECT
   public:
     // Runs the whole start-up and shows the window. `dialogs` answers the input and message
@@ -72,28 +74,17 @@ class Form1 : public QMainWindow {
     void SetControlState(const QString& action, const QString& group);
     // The selected optParameter, looked at in index order; -1 when none is selected.
     int HeldIndex() const;
-    void UpdateDisplay(const QString& mode, float x, float y);
-    void ExitProgram();
 
-    // ---- run control and the tick ----
-    void cmdSimulate_Click();
-    void cmdStop_Click();
-    void cmdStep_Click();
-    void cmdContinue_Click();
-    void sldSpeedControl_Change();
+    // ---- the session: the run, the status line, the plot's scale and trace points ----
+    session::Session& Session() { return session_; }
+    const session::Session& Session() const { return session_; }
+    // The tick as the desktop runs it: pending events are delivered after every point.
     void Timer1_Timer();
-    bool TickRunning() const { return tickRunning_; }
-    // Interval of Timer1 for a slider value: 200 / s ms, a half to the even neighbour.
-    static int IntervalFor(int speed);
 
-    // ---- state the window owns ----
-    sim::Model& Model() { return model_; }
-    const sim::Model& Model() const { return model_; }
+    // ---- state the window shows ----
+    sim::Model& Model() { return session_.Model(); }
+    const sim::Model& Model() const { return session_.Model(); }
     entry::Dialogs& Dialogs() { return *dialogs_; }
-    double ZoomFactor = 1;
-    float PlotHalfWidth = 0, PlotHalfHeight = 0;  // taken from Picture1 at run start
-    display::TracePoints VoltagePoints{}, CurrentPoints{};
-    display::PlotScale Scale() const;
 
     // The window's own drawing surface (the load symbol), in designed pixels of the client
     // area; its pixel ratio is the layout scale times the screen's.
@@ -158,6 +149,21 @@ class Form1 : public QMainWindow {
     void mnuHelpText_Click();
     void mnuAboutCorvane_Click();
 
+    // ---- session::View: Timer1, the status line, the pointer and the plot (run_view.cpp) ----
+    void TimerStarted(int interval) override;
+    void TimerStopped() override;
+    void TimerIntervalChanged(int interval) override;
+    void StatusTextChanged(const std::string& text) override;
+    void PointerChanged(session::Pointer shape) override;
+    int PlotInnerWidth() const override;
+    int PlotInnerHeight() const override;
+    void TickDrawingBegun(bool envelope, bool voltage, bool current,
+                          const display::TracePoints& voltagePoints,
+                          const display::TracePoints& currentPoints) override;
+    void TracesDrawn(bool voltage, bool current, const display::TracePoints& voltagePoints,
+                     const display::TracePoints& currentPoints) override;
+    void ProgramEnded() override;
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     // keyboard.cpp: Return and Enter on a focused button
@@ -190,8 +196,7 @@ class Form1 : public QMainWindow {
     void FitToHost(QSize size);
     QImage NewSurface(double s) const;
 
-    session::ElementStore store_;
-    sim::Model model_;
+    session::Session session_{*this};
     std::unique_ptr<entry::Dialogs> dialogs_;
     QHash<QString, QWidget*> widgets_;
     QHash<QString, QAction*> actions_;
@@ -199,9 +204,6 @@ class Form1 : public QMainWindow {
     QImage surface_;
     QString shownLoad_;  // the load symbol on the surface, drawn again at a new scale
     double scale_ = 1;
-    bool tickRunning_ = false;
-    std::uint64_t runStarts_ = 0;  // counts Simulate clicks; a tick notices a restart in it
-    bool ending_ = false;
     double dpi_ = 96;
 };
 

@@ -18,7 +18,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         auto* button = qobject_cast<QAbstractButton*>(watched);
         if (button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-            if (store_.Usable(watched->objectName().toStdString())) button->click();
+            if (session_.Store().Usable(watched->objectName().toStdString())) button->click();
             return true;
         }
     }
@@ -33,7 +33,7 @@ void Form1::SetUpKeyboard() {
         if (!widget || !(widget->focusPolicy() & Qt::TabFocus)) continue;
         if (previous) setTabOrder(previous, widget);
         previous = widget;
-        if (!first && store_.Usable(row->name)) first = widget;
+        if (!first && session_.Store().Usable(row->name)) first = widget;
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->installEventFilter(this);
         if (auto* option = qobject_cast<QRadioButton*>(widget))
             connect(option, &QRadioButton::toggled, this, &Form1::OptionFocus);
@@ -43,9 +43,10 @@ void Form1::SetUpKeyboard() {
     for (const char* frame : {"Frame1", "frameAdvPar"}) {
         for (QRadioButton* option :
              Element(QString::fromLatin1(frame))->findChildren<QRadioButton*>())
-            option->setFocusPolicy(store_.Get(option->objectName().toStdString(), Flag::Checked)
-                                       ? Qt::StrongFocus
-                                       : Qt::ClickFocus);
+            option->setFocusPolicy(
+                session_.Store().Get(option->objectName().toStdString(), Flag::Checked)
+                    ? Qt::StrongFocus
+                    : Qt::ClickFocus);
     }
     // The window opens with the focus where reading starts, so the first Tab goes on from there.
     if (first) first->setFocus(Qt::OtherFocusReason);

@@ -24,7 +24,7 @@ void Form1::LoadOption_Click(bool selected) {
     if (!selected || !sender()) return;
     const entry::LoadTypeRow* row = entry::LoadTypeOfOption(sender()->objectName().toStdString());
     if (!row) return;
-    model_.LoadType = std::string(row->keyword);
+    session_.Model().LoadType = std::string(row->keyword);
     SelectLoadType(QString::fromLatin1(row->keyword));
 }
 
@@ -48,7 +48,7 @@ void Form1::HideLoadMenus() {
     }
 }
 
-void Form1::DrawStartLoad() { PaintLoad(QString::fromStdString(model_.LoadType), false); }
+void Form1::DrawStartLoad() { PaintLoad(QString::fromStdString(session_.Model().LoadType), false); }
 
 // On the window's own surface, in its foreground colour; erasing overdraws every symbol in the
 // background colour, so no stroke of the previous load is left.

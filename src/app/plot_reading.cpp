@@ -4,7 +4,6 @@
 
 #include <QCheckBox>
 #include <QPushButton>
-#include <QTimer>
 
 #include "app/form1.h"
 #include "app/plot_area.h"
@@ -30,25 +29,27 @@ void Form1::WirePlotReading() {
 }
 
 void Form1::cmdZoomIn_Click() {
-    ZoomFactor = display::ZoomIn(Dialogs(), ZoomFactor);
+    session_.ZoomFactor = display::ZoomIn(Dialogs(), session_.ZoomFactor);
     ShowZoom();
 }
 
 void Form1::cmdZoomOut_Click() {
-    ZoomFactor = display::ZoomOut(Dialogs(), ZoomFactor);
+    session_.ZoomFactor = display::ZoomOut(Dialogs(), session_.ZoomFactor);
     ShowZoom();
 }
 
 // While the timer runs the next tick draws at the new scale; halted, the step on screen is
 // drawn again at once. The refused click at a limit goes through here as well, unchanged.
 void Form1::ShowZoom() {
-    if (!Timer1->isActive()) RedrawPlot();
-    UpdateDisplay(QStringLiteral("TickMarks"), 0, 0);
+    if (!session_.TimerRunning()) RedrawPlot();
+    session_.UpdateDisplay("TickMarks", 0, 0);
 }
 
 void Form1::RedrawPlot() {
-    paint::RedrawPlot(Picture1->Picture(), model_, Scale(), store_.Get("chkVoltage", Flag::Checked),
-                      store_.Get("chkCurrent", Flag::Checked), VoltagePoints, CurrentPoints);
+    paint::RedrawPlot(Picture1->Picture(), session_.Model(), session_.Scale(),
+                      session_.Store().Get("chkVoltage", Flag::Checked),
+                      session_.Store().Get("chkCurrent", Flag::Checked), session_.VoltagePoints,
+                      session_.CurrentPoints);
 }
 
 // A reading halts a free run after the tick that is due, as Step does, so the plot can be read
@@ -56,16 +57,16 @@ void Form1::RedrawPlot() {
 // text, but the pointer and the step mode change as for any reading (Simulate clears the step
 // mode again).
 void Form1::Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
-    if (!store_.Get("chkMeter", Flag::Checked) || button != Qt::LeftButton) return;
-    Picture1->setCursor(Qt::CrossCursor);
-    model_.StepMode = true;
-    UpdateDisplay(QStringLiteral("Meter"), float(x), float(y));
+    if (!session_.Store().Get("chkMeter", Flag::Checked) || button != Qt::LeftButton) return;
+    PointerChanged(session::Pointer::Cross);
+    session_.Model().StepMode = true;
+    session_.UpdateDisplay("Meter", float(x), float(y));
 }
 
 // With the meter off, letting go of any button brings back the tick readout, for instance after
 // the elapsed time of a Step; with the meter on the reading stays.
 void Form1::Picture1_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
-    if (!store_.Get("chkMeter", Flag::Checked)) UpdateDisplay(QStringLiteral("TickMarks"), 0, 0);
+    if (!session_.Store().Get("chkMeter", Flag::Checked)) session_.UpdateDisplay("TickMarks", 0, 0);
 }
 
 // Nothing is redrawn: the next tick, Step or zoom draws the traces now chosen.
@@ -73,7 +74,7 @@ void Form1::chkTrace_Click() { Picture1->Clear(); }
 
 // A new back colour starts from an empty plot; the envelope then grows on green.
 void Form1::chkEnvelope_Click() {
-    Picture1->SetBackColor(QColor(store_.Get("chkEnvelope", Flag::Checked)
+    Picture1->SetBackColor(QColor(session_.Store().Get("chkEnvelope", Flag::Checked)
                                       ? display::kEnvelopeBackColour
                                       : display::kPlotBackColour));
 }

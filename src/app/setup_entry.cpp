@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 #include "app/form1.h"
 #include "entry/entry_commands.h"
@@ -43,12 +42,14 @@ void Form1::PresetItem_Click() {
 }
 
 void Form1::RunEntryCommand(const QString& name) {
-    if (auto effects = entry::RunEntryCommand(name.toStdString(), model_, *dialogs_, CouplingNow()))
+    if (auto effects =
+            entry::RunEntryCommand(name.toStdString(), session_.Model(), *dialogs_, CouplingNow()))
         ApplyEffects(*effects);
 }
 
 void Form1::ApplyPreset(const QString& item) {
-    if (auto effects = entry::ApplyPreset(item.toStdString(), model_, *dialogs_, CouplingNow()))
+    if (auto effects =
+            entry::ApplyPreset(item.toStdString(), session_.Model(), *dialogs_, CouplingNow()))
         ApplyEffects(*effects);
 }
 
@@ -83,7 +84,7 @@ entry::CouplingState Form1::CouplingNow() const {
     state.buttons.frequencyEnabled = FlagOf(QStringLiteral("cmdF"), Flag::Enabled);
     state.buttons.lengthEnabled = FlagOf(QStringLiteral("cmdLength"), Flag::Enabled);
     state.heldIndex = HeldIndex();
-    state.timerEnabled = Timer1->isActive();
+    state.timerEnabled = session_.TimerRunning();
     return state;
 }
 

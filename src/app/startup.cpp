@@ -19,7 +19,7 @@ constexpr double kLargerPoints = 10;
 }  // namespace
 
 void Form1::Startup() {
-    model_ = sim::StartValues();
+    session_.Model() = sim::StartValues();
     {
         // Cycles per length held. Start-up makes this choice, not a user: no handler runs.
         const QSignalBlocker quiet(Element(QStringLiteral("optParameter(1)")));
@@ -28,14 +28,15 @@ void Form1::Startup() {
     SetControlState(QStringLiteral("Disable"), QStringLiteral("Advanced"));
     show();  // the following steps draw into a visible window
     FillValueLabels();
-    model_.LoadType = "Resistor";
+    session_.Model().LoadType = "Resistor";
     DrawStartLoad();
-    model_.SourceType = "DC";
+    session_.Model().SourceType = "DC";
     SetControlState(QStringLiteral("Disable"), QStringLiteral("Display"));
-    model_.StepMode = false;
-    ZoomFactor = 1;
+    session_.Model().StepMode = false;
+    session_.ZoomFactor = 1;
     sldSpeedControl->setValue(5);
-    sldSpeedControl_Change();  // the interval follows even if the slider already stood at 5
+    // The interval follows even if the slider already stood at 5.
+    session_.sldSpeedControl_Change(sldSpeedControl->value());
     SpecifyToolTips(*this);
 }
 
@@ -47,7 +48,7 @@ void Form1::FillValueLabels() {
         SetDesignFont(label, font, scale_);
     }
     entry::Effects labels;
-    labels.labels = entry::StartUpLabels(model_);
+    labels.labels = entry::StartUpLabels(session_.Model());
     ApplyEffects(labels);
 }
 

@@ -67,7 +67,7 @@ QStringList Seen(Window& w) {
                 .arg(w->Timer1->isActive())
                 .arg(m.StepMode)
                 .arg(m.ElapsedTicks)
-                .arg(w->ZoomFactor)
+                .arg(w->Session().ZoomFactor)
                 .arg(w->Timer1->interval())
                 .arg(hash(w->Picture1->Surface()))
                 .arg(hash(w->Surface()))
@@ -152,7 +152,7 @@ class AccessTest : public QObject {
             QVERIFY(iface && iface->valueInterface());
             QCOMPARE(iface->valueInterface()->currentValue().toInt(), 5);
             iface->valueInterface()->setCurrentValue(value);
-            QCOMPARE(w->Timer1->interval(), app::Form1::IntervalFor(value));
+            QCOMPARE(w->Timer1->interval(), session::Session::IntervalFor(value));
         }
     }
 };

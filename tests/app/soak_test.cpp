@@ -130,7 +130,10 @@ class Soak {
         // free (on, no step mode), last step pending (on, step mode), halted (off).
         if (f.Timer1->isActive() != running && !f.Model().StepMode)
             return "the timer against the run";
-        if (f.TickRunning()) return "a tick still running after the event";
+        if (f.Session().TickRunning()) return "a tick still running after the event";
+        if (f.Timer1->isActive() != f.Session().TimerRunning() ||
+            f.Timer1->interval() != f.Session().TimerInterval())
+            return "Timer1 not as the session holds it";
 
         // A meter reading lies on the line of the run it reads (a length entered since then
         // counts from the next run).

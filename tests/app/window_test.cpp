@@ -1,8 +1,6 @@
-// The window as a whole: its state at start-up, and a run driven by Simulate, the ticks, Step,
-// Continue, Stop and Exit (Exit beside the help windows is the help tests'). The tests call the
+// The window as a whole: its state at start-up, the window following the session's run, and Stop
+// giving back the set-up (Exit beside the help windows is the help tests'). The tests call the
 // tick handler themselves, so none waits for the clock.
-
-#include <tuple>
 
 #include "form_fixture.h"
 
@@ -18,45 +16,6 @@ const char* const kStartup[][3] = {
     {"mnuAttn", "&Attn", "e"},  // the Advanced-mode and load menus wait off the bar
     {"cmdLu", "L", "v"},        // the Load frame: only the resistor's button and label usable
     {"optResistor", "Resistor", "evc"},
-};
-
-// The run states, each told apart by the timer, the step mode and the Display group.
-QString Observe(const app::Form1& f) {
-    const bool on = f.Timer1->isActive();
-    if (!f.FlagOf("cmdStep", Flag::Enabled)) return on ? "stopping" : "set-up";
-    return !on ? "halted" : f.Model().StepMode ? "pending" : "free";
-}
-// Two ticks into a run (Step shows ".4"), then whatever reaches the state.
-void Bring(app::Form1& f, const QString& state) {
-    if (state != "set-up") FreeRun(f, 2);
-    if (state == "pending" || state == "halted") Click(f.cmdStep);
-    if (state == "halted") f.Timer1_Timer();
-    if (state == "stopping") Click(f.cmdStop);
-}
-
-const QString kTicks = QStringLiteral("Tick Mark= \r\n.5V\r\n   or \r\n10 mA");
-const QString kAt4 = QStringLiteral("Elapsed Time = \r\n.4 ns");
-
-// From, event, to, ElapsedTicks, status line. Ticks never rewrite the status line.
-const std::tuple<QString, QString, QString, int, QString> kTransitions[] = {
-    {"set-up", "Simulate", "free", 0, kTicks},
-    {"set-up", "Step", "set-up", 0, "Tick Mark / Elapsed Time:"},  // greyed
-    {"free", "tick", "free", 3, kTicks},
-    {"free", "Step", "pending", 2, kAt4},
-    {"free", "Stop", "stopping", 0, kTicks},
-    {"pending", "tick", "halted", 3, kAt4},
-    {"pending", "Continue", "free", 2, kTicks},
-    {"halted", "Step", "pending", 3, "Elapsed Time = \r\n.6 ns"},
-    {"halted", "Continue", "free", 3, kTicks},
-    {"halted", "Stop", "set-up", 0, kAt4},
-    {"stopping", "tick", "set-up", 1, kTicks},  // the tick that was due still runs, from 0
-    // Clicked while the third tick processes events: Step and Stop make that tick the last, a
-    // tick asked for then is skipped, and after Exit the tick is neither drawn nor counted.
-    {"free", "Step in a tick", "halted", 3, kAt4},
-    {"free", "Stop in a tick", "set-up", 1, kTicks},
-    {"free", "tick in a tick", "free", 3, kTicks},
-    {"free", "Cancel in a tick", "halted", 2, kTicks},
-    {"free", "Simulate in a tick", "free", 0, kTicks},  // a fresh run, from rest
 };
 
 }  // namespace
@@ -81,32 +40,40 @@ class WindowTest : public QObject {
         }
     }
 
-    void transitions_data() { Rows(std::size(kTransitions)); }
-    void transitions() {
-        QFETCH(int, row);
-        const auto& [from, event, to, elapsed, status] = kTransitions[row];
+    // The run's states are the session's (tests/session); here the window follows it: the QTimer
+    // starts, runs at the slider's interval and stops as the session says, a greyed Step ignores
+    // its click, the tick's hook delivers a click in the middle of a tick, and Exit there ends
+    // the window without drawing the tick.
+    void viewFollowsTheSession() {
         Window w;
-        Bring(*w, from);
-        QCOMPARE(Observe(*w), from);
-        const QString act = event.section(' ', 0, 0);
-        auto react = [&] { act == "tick" ? w->Timer1_Timer() : Click(w->Element("cmd" + act)); };
-        if (event.endsWith("in a tick")) {
-            // Arrives as an event, served by the tick after its first point of 201.
-            int pointSeen = -1;
-            auto inTick = [&] {
-                pointSeen = w->TickRunning() ? w->Model().PointIndex : -1;
-                react();
-            };
-            QMetaObject::invokeMethod(w.form.get(), inTick, Qt::QueuedConnection);
-            w->Timer1_Timer();
-            QCOMPARE(pointSeen, 0);
-        } else {
-            react();
-        }
-        QCOMPARE(Observe(*w), to);
-        QCOMPARE(w->Model().ElapsedTicks, elapsed);
-        QCOMPARE(w->lblDisplay->text(), status);
-        QCOMPARE(w->isVisible(), act != "Cancel");
+        QTimer& timer = *w->Timer1;
+        Click(w->cmdStep);
+        QVERIFY(!timer.isActive() && !w->Model().StepMode);
+        QCOMPARE(w->lblDisplay->text(), QString("Tick Mark / Elapsed Time:"));
+        FreeRun(*w, 2);
+        QVERIFY(timer.isActive() && timer.interval() == 200);
+        w->sldSpeedControl->setValue(10);
+        QCOMPARE(timer.interval(), 20);
+        int pointSeen = -1;
+        QMetaObject::invokeMethod(
+            w.form.get(),
+            [&] {
+                pointSeen = w->Session().TickRunning() ? w->Model().PointIndex : -1;
+                Click(w->cmdStep);
+            },
+            Qt::QueuedConnection);
+        w->Timer1_Timer();
+        QCOMPARE(pointSeen, 0);
+        QVERIFY(!timer.isActive());
+        QCOMPARE(w->lblDisplay->text(), QString("Elapsed Time = \r\n.4 ns"));
+        w->Picture1->setCursor(Qt::CrossCursor);
+        Click(w->cmdContinue);
+        QVERIFY(timer.isActive() && w->Picture1->cursor().shape() == Qt::ArrowCursor);
+        QMetaObject::invokeMethod(
+            w.form.get(), [&] { Click(w->cmdCancel); }, Qt::QueuedConnection);
+        w->Timer1_Timer();
+        QVERIFY(!timer.isActive() && !w->isVisible());
+        QCOMPARE(w->Model().ElapsedTicks, 3);
     }
 
     // Stop gives back exactly the set-up state the run took away, in either mode and whichever

@@ -1,12 +1,13 @@
 // The element store and the control groups without any window: what SetControlState switches,
 // written out from the window's description rather than read from the group table, and the rules
-// of option buttons, containers, check marks and change reports.
+// of option buttons, containers, check marks and change reports. The run's groups are in
+// run_test.cpp.
 
-#include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "check.h"
 #include "session/control_state.h"
 #include "session/element_store.h"
 
@@ -14,14 +15,7 @@ namespace {
 
 using session::ElementStore;
 using session::Flag;
-
-int failures = 0;
-
-void Check(bool ok, const std::string& what) {
-    if (ok) return;
-    ++failures;
-    std::printf("FAIL: %s\n", what.c_str());
-}
+using sessiontest::Check;
 
 using Change = std::pair<std::string, Flag>;
 
@@ -244,6 +238,9 @@ int main() {
     ChangesReportedOnce();
     CheckMarks();
     StartUpState();
+    sessiontest::RunStates();
+    sessiontest::IntervalAndExit();
+    const int failures = sessiontest::failures;
     std::printf("%s: %d failures\n", failures ? "FAILED" : "passed", failures);
     return failures ? 1 : 0;
 }

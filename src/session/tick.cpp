@@ -1,32 +1,22 @@
 // The tick of Timer1: one time step of the line, drawn.
 
-#include <QCheckBox>
-#include <QCoreApplication>
-#include <QTimer>
-
-#include "app/form1.h"
-#include "app/plot_area.h"
-#include "paint/trace_drawing.h"
+#include "session/session.h"
 #include "sim/engine.h"
 
-namespace app {
+namespace session {
 
-display::PlotScale Form1::Scale() const {
-    return display::PlotScaleOf(model_, PlotHalfWidth, PlotHalfHeight, ZoomFactor);
-}
-
-void Form1::Timer1_Timer() {
-    // An interval that elapses while a tick processes events is skipped, never nested.
+void Session::Timer1_Timer(const std::function<void()>& afterEachPoint) {
+    // An interval that elapses while a tick delivers events is skipped, never nested.
     if (tickRunning_ || ending_) return;
     tickRunning_ = true;
     const std::uint64_t run = runStarts_;
 
-    paint::BeginTickDrawing(Picture1->Picture(), store_.Get("chkEnvelope", Flag::Checked),
-                            store_.Get("chkVoltage", Flag::Checked),
-                            store_.Get("chkCurrent", Flag::Checked), VoltagePoints, CurrentPoints);
-    sim::AdvanceLine(model_, [this] {
-        // Exit in the middle of a tick: finish the arithmetic without serving more events.
-        if (!ending_) QCoreApplication::processEvents();
+    view_.TickDrawingBegun(store_.Get("chkEnvelope", Flag::Checked),
+                           store_.Get("chkVoltage", Flag::Checked),
+                           store_.Get("chkCurrent", Flag::Checked), VoltagePoints, CurrentPoints);
+    sim::AdvanceLine(model_, [&] {
+        // Exit in the middle of a tick: finish the arithmetic without delivering more events.
+        if (afterEachPoint && !ending_) afterEachPoint();
     });
     // Simulate clicked during the tick has put the line at rest for a fresh run: the points
     // this tick computed belong to the old run, so they are dropped, and the next tick is the
@@ -37,13 +27,13 @@ void Form1::Timer1_Timer() {
         sim::ShiftLine(model_, [&](int i, double volts, double current) {
             display::StoreTracePoint(scale, i, volts, current, VoltagePoints, CurrentPoints);
         });
-        paint::DrawTraces(Picture1->Picture(), store_.Get("chkVoltage", Flag::Checked),
+        view_.TracesDrawn(store_.Get("chkVoltage", Flag::Checked),
                           store_.Get("chkCurrent", Flag::Checked), VoltagePoints, CurrentPoints);
         sim::CountTick(model_);
         // Read once, at the very end: a Step or Stop clicked during the tick makes it the last.
-        if (model_.StepMode) Timer1->stop();
+        if (model_.StepMode) StopTimer();
     }
     tickRunning_ = false;
 }
 
-}  // namespace app
+}  // namespace session

@@ -1,0 +1,45 @@
+#pragma once
+// What the session tells a view of the window while a run goes on. Every call is synchronous and
+// made in the order the changes happen, so a view that does exactly what it is told shows what
+// the session holds: it decides nothing itself.
+
+#include <string>
+
+#include "display/trace_points.h"
+
+namespace session {
+
+// The plot's mouse pointer: the arrow, or the cross-hair a meter reading leaves.
+enum class Pointer { Arrow, Cross };
+
+class View {
+  public:
+    virtual ~View() = default;
+
+    // Timer1. Started: it fires every `interval` ms from now on, a rhythm it had is dropped.
+    // A new interval on a running timer takes effect at once; on a stopped one at its next start.
+    virtual void TimerStarted(int interval) = 0;
+    virtual void TimerStopped() = 0;
+    virtual void TimerIntervalChanged(int interval) = 0;
+
+    // The status line lblDisplay shows `text`.
+    virtual void StatusTextChanged(const std::string& text) = 0;
+    virtual void PointerChanged(Pointer shape) = 0;
+
+    // The plot's inner size in its own pixels, read at run start for the plot's half sizes.
+    virtual int PlotInnerWidth() const = 0;
+    virtual int PlotInnerHeight() const = 0;
+    // The plot's part of a tick, before the points are updated: in envelope mode the last tick's
+    // checked traces are painted over in white, otherwise the plot is cleared.
+    virtual void TickDrawingBegun(bool envelope, bool voltage, bool current,
+                                  const display::TracePoints& voltagePoints,
+                                  const display::TracePoints& currentPoints) = 0;
+    // After the points: the checked traces of this tick.
+    virtual void TracesDrawn(bool voltage, bool current, const display::TracePoints& voltagePoints,
+                             const display::TracePoints& currentPoints) = 0;
+
+    // Exit: the program ends now, with all its windows.
+    virtual void ProgramEnded() = 0;
+};
+
+}  // namespace session

@@ -1,0 +1,21 @@
+#pragma once
+// What the session's test groups share: a failure count and a check that names what failed.
+
+#include <cstdio>
+#include <string>
+
+namespace sessiontest {
+
+inline int failures = 0;
+
+inline void Check(bool ok, const std::string& what) {
+    if (ok) return;
+    ++failures;
+    std::printf("FAIL: %s\n", what.c_str());
+}
+
+// run_test.cpp
+void RunStates();
+void IntervalAndExit();
+
+}  // namespace sessiontest
