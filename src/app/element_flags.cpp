@@ -1,7 +1,7 @@
 // The flags of the named elements. The session's store holds them; the widgets and menu actions
 // show what it holds. Every change the store reports is put on its widget here, and what the user
 // changes directly on a widget (a check box, an option button) goes into the store before any
-// handler sees it.
+// handler sees it, through the session.
 
 #include <QAbstractButton>
 #include <QAction>
@@ -77,9 +77,10 @@ void Form1::ShowFlag(std::string_view name, Flag flag) {
     }
 }
 
-// Connected before every handler, so that a handler of the same change reads the new state.
+// Connected before every handler of Form1, so that a handler of the same change reads the new
+// state; the session runs its own handlers of the change (the trace and envelope boxes).
 void Form1::ElementToggled(bool on) {
-    if (sender()) SetFlag(sender()->objectName(), Flag::Checked, on);
+    if (sender()) session_.Toggle(Key(sender()->objectName()), on);
 }
 
 }  // namespace app

@@ -3,8 +3,8 @@
 // How a user's action travels through the program:
 //
 //   click / menu / slider / timer
-//     → a handler of the session (run control and the tick), or of Form1 (the handler files of
-//       later concepts)
+//     → a handler of the session, by the element's name (run control, zoom, meter, trace boxes,
+//       the tick), or of Form1 (the handler files of later concepts)
 //     → SetControlState switches whole groups of elements (control_state.cpp);
 //       entry handlers change the parameters in Model() and rewrite their value labels
 //     → Simulate derives the run's quantities (sim::PrepareRun) and starts Timer1
@@ -59,8 +59,8 @@ void Form1::WireHandlers() {
     WirePlotReading();
     WireHelp();
     SetUpKeyboard();
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { session_.ExitProgram(); });
-    connect(mnuExit, &QAction::triggered, this, [this] { session_.ExitProgram(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { session_.Click("cmdCancel"); });
+    connect(mnuExit, &QAction::triggered, this, [this] { session_.Click("mnuExit"); });
 }
 
 // Closing the window through its frame ends the program as Exit does, with its other windows.

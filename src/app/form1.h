@@ -11,7 +11,7 @@
 //   element_flags.cpp  the flags of named elements, read from the session's store and shown
 //   run_view.cpp       the run's elements wired to the session; Timer1, the status line, the
 //                      pointer and the traces as the session reports them
-//   plot_reading.cpp   zoom, meter, trace check boxes, envelope
+//   plot_reading.cpp   the zoom buttons and the plot's presses forwarded; clears, back colours
 //   help_menu.cpp      Help Text and About Corvane
 //   setup_entry.cpp    entry buttons, preset menu items, the held parameter
 //   load_type.cpp      the load option buttons and the load symbol
@@ -133,23 +133,16 @@ class Form1 : public QMainWindow, public session::View {
     // The coupled buttons' enabled flags, the held parameter and the timer, as they are now.
     entry::CouplingState CouplingNow() const;
 
-    // plot_reading.cpp: the vertical zoom, the meter, the trace check boxes, the envelope
+    // plot_reading.cpp: the zoom buttons and the meter box, read by the tests
     QPushButton *cmdZoomIn = nullptr, *cmdZoomOut = nullptr;
     QCheckBox* chkMeter = nullptr;
-    void cmdZoomIn_Click();
-    void cmdZoomOut_Click();
-    // Draws the samples of the last completed step again at the present zoom, wiping an envelope.
-    void RedrawPlot();
-    void Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void Picture1_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void chkTrace_Click();  // chkVoltage and chkCurrent
-    void chkEnvelope_Click();
 
     // help_menu.cpp: the help window and the about box, both non-modal
     void mnuHelpText_Click();
     void mnuAboutCorvane_Click();
 
-    // ---- session::View: Timer1, the status line, the pointer and the plot (run_view.cpp) ----
+    // ---- session::View: Timer1, the status line, the pointer and the traces (run_view.cpp),
+    // the plot's clears and back colour and the message boxes (plot_reading.cpp) ----
     void TimerStarted(int interval) override;
     void TimerStopped() override;
     void TimerIntervalChanged(int interval) override;
@@ -162,6 +155,10 @@ class Form1 : public QMainWindow, public session::View {
                           const display::TracePoints& currentPoints) override;
     void TracesDrawn(bool voltage, bool current, const display::TracePoints& voltagePoints,
                      const display::TracePoints& currentPoints) override;
+    // plot_reading.cpp
+    void PlotCleared() override;
+    void PlotBackColourChanged(display::Rgb colour) override;
+    entry::Dialogs& Questions() override;
     void ProgramEnded() override;
 
   protected:
@@ -192,7 +189,6 @@ class Form1 : public QMainWindow, public session::View {
     // keyboard.cpp: the Tab order, the screen reader's names, the option buttons' focus
     void SetUpKeyboard();
     void OptionFocus(bool selected);
-    void ShowZoom();
     void FitToHost(QSize size);
     QImage NewSurface(double s) const;
 

@@ -1,6 +1,6 @@
 // The run as the window shows it. Its elements forward each click and slider change to the
-// session, Timer1's timeout runs the session's tick, and the session's reports are put on the
-// QTimer, the status line and the plot, exactly as told.
+// session by name, Timer1's timeout runs the session's tick, and the session's reports are put
+// on the QTimer, the status line and the plot, exactly as told.
 
 #include <QApplication>
 #include <QLabel>
@@ -16,12 +16,12 @@ namespace app {
 
 void Form1::WireRunControl() {
     Timer1->setTimerType(Qt::PreciseTimer);  // an even pace at 20 ms
-    connect(cmdSimulate, &QPushButton::clicked, this, [this] { session_.cmdSimulate_Click(); });
-    connect(cmdStop, &QPushButton::clicked, this, [this] { session_.cmdStop_Click(); });
-    connect(cmdStep, &QPushButton::clicked, this, [this] { session_.cmdStep_Click(); });
-    connect(cmdContinue, &QPushButton::clicked, this, [this] { session_.cmdContinue_Click(); });
+    for (QPushButton* button : {cmdSimulate, cmdStop, cmdStep, cmdContinue}) {
+        connect(button, &QPushButton::clicked, this,
+                [this, name = button->objectName().toStdString()] { session_.Click(name); });
+    }
     connect(sldSpeedControl, &QSlider::valueChanged, this,
-            [this](int value) { session_.sldSpeedControl_Change(value); });
+            [this](int value) { session_.Change("sldSpeedControl", value); });
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 }
 

@@ -22,12 +22,4 @@ void DrawTraces(PlotPicture& plot, bool voltage, bool current, const TracePoints
     if (current) plot.DrawPolyline(currentPoints, QColor(kCurrentColour));
 }
 
-void RedrawPlot(PlotPicture& plot, const sim::Model& m, const display::PlotScale& scale,
-                bool voltage, bool current, TracePoints& voltagePoints,
-                TracePoints& currentPoints) {
-    plot.Clear();
-    display::MapLastStep(m, scale, voltagePoints, currentPoints);
-    DrawTraces(plot, voltage, current, voltagePoints, currentPoints);
-}
-
 }  // namespace paint

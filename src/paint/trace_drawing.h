@@ -1,12 +1,11 @@
 #pragma once
 // The plot's part of the tick and of the zoom redraw: which traces are painted, in which colour.
-// The window reads its check boxes just before each call, so a box changed during a tick takes
-// effect at the next of these calls.
+// The session reads its check boxes just before each report, so a box changed during a tick
+// takes effect at the next of these calls.
 
 #include "display/plot_colours.h"
 #include "display/trace_points.h"
 #include "paint/plot_picture.h"
-#include "sim/model.h"
 
 namespace paint {
 
@@ -21,10 +20,5 @@ void BeginTickDrawing(PlotPicture& plot, bool envelope, bool voltage, bool curre
 // After the points are built: the voltage trace in dark red, then the current in orange.
 void DrawTraces(PlotPicture& plot, bool voltage, bool current, const TracePoints& voltagePoints,
                 const TracePoints& currentPoints);
-
-// Redraws from the samples of the last completed step at the present zoom, without advancing
-// time: clears (an envelope is wiped), rebuilds both point arrays, draws the checked traces.
-void RedrawPlot(PlotPicture& plot, const sim::Model& m, const display::PlotScale& scale,
-                bool voltage, bool current, TracePoints& voltagePoints, TracePoints& currentPoints);
 
 }  // namespace paint

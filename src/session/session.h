@@ -7,6 +7,8 @@
 //   session.cpp      construction, the status line (UpdateDisplay), Exit
 //   run_control.cpp  Simulate, Stop, Step, Continue, the speed slider
 //   tick.cpp         the tick of Timer1
+//   plot_reading.cpp the vertical zoom, the meter, the trace check boxes and the envelope
+//   events.cpp       the user's events by element name, refused on an element not usable now
 
 #include <cstdint>
 #include <functional>
@@ -19,6 +21,9 @@
 
 namespace session {
 
+// The mouse button of a press or release on the plot.
+enum class MouseButton { Left, Right, Middle };
+
 class Session {
   public:
     // `view` is told of every change from now on; it must outlive the session's use.
@@ -28,6 +33,17 @@ class Session {
     const ElementStore& Store() const { return store_; }
     sim::Model& Model() { return model_; }
     const sim::Model& Model() const { return model_; }
+
+    // ---- the user's events by element name (events.cpp) ----
+    // Each runs the element's handler, unless the user cannot use the element now (greyed
+    // itself or by its frame, hidden, or in a hidden menu): then the event is ignored, as a
+    // real toolkit ignores it. A check box or option button that already shows `checked`, like
+    // a name without a handler, runs nothing. `x` and `y` are pixels of the plot's inner area.
+    void Click(std::string_view name);
+    void Toggle(std::string_view name, bool checked);
+    void Change(std::string_view name, int value);
+    void PlotPress(MouseButton button, int x, int y);
+    void PlotRelease(MouseButton button, int x, int y);
 
     // ---- run control ----
     void cmdSimulate_Click();
@@ -44,6 +60,16 @@ class Session {
     bool TickRunning() const { return tickRunning_; }
     // Interval of Timer1 for a slider value: 200 / s ms, a half to the even neighbour.
     static int IntervalFor(int speed);
+
+    // ---- reading the plot (plot_reading.cpp) ----
+    void cmdZoomIn_Click();
+    void cmdZoomOut_Click();
+    // Draws the samples of the last completed step again at the present zoom, wiping an envelope.
+    void RedrawPlot();
+    void Picture1_MouseDown(MouseButton button, int x, int y);
+    void Picture1_MouseUp(MouseButton button, int x, int y);
+    void chkTrace_Click();  // chkVoltage and chkCurrent
+    void chkEnvelope_Click();
 
     // ---- the status line and the plot's scale ----
     void UpdateDisplay(std::string_view mode, float x, float y);
@@ -62,6 +88,7 @@ class Session {
     void StopTimer();
     // Switching on a timer that already runs keeps its rhythm.
     void SwitchOnTimer();
+    void ShowZoom();
 
     View& view_;
     ElementStore store_;

@@ -1,11 +1,13 @@
 #pragma once
-// What the session tells a view of the window while a run goes on. Every call is synchronous and
+// What the session tells a view of the window. Every call is synchronous and
 // made in the order the changes happen, so a view that does exactly what it is told shows what
 // the session holds: it decides nothing itself.
 
 #include <string>
 
+#include "display/geometry.h"
 #include "display/trace_points.h"
+#include "entry/dialogs.h"
 
 namespace session {
 
@@ -37,6 +39,14 @@ class View {
     // After the points: the checked traces of this tick.
     virtual void TracesDrawn(bool voltage, bool current, const display::TracePoints& voltagePoints,
                              const display::TracePoints& currentPoints) = 0;
+
+    // The plot is filled with its back colour.
+    virtual void PlotCleared() = 0;
+    // A new back colour, which erases everything drawn.
+    virtual void PlotBackColourChanged(display::Rgb colour) = 0;
+
+    // The message boxes the session shows, answered before the call returns.
+    virtual entry::Dialogs& Questions() = 0;
 
     // Exit: the program ends now, with all its windows.
     virtual void ProgramEnded() = 0;

@@ -18,4 +18,11 @@ inline void Check(bool ok, const std::string& what) {
 void RunStates();
 void IntervalAndExit();
 
+// plot_test.cpp
+void MeterReadings();
+void ReleaseRestoresTheReadout();
+void ZoomButtons();
+void TraceBoxesAndEnvelope();
+void UnusableElementsIgnored();
+
 }  // namespace sessiontest

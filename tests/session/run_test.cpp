@@ -4,87 +4,20 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "check.h"
-#include "session/session.h"
+#include "session_fixture.h"
 
 namespace sessiontest {
 namespace {
 
 using session::Flag;
 
-// Every report as a short word, and the timer and status line as a view would show them.
-struct RecordingView : session::View {
-    std::vector<std::string> reports;
-    bool running = false;
-    int interval = 0;
-    std::string status;
-
-    void TimerStarted(int ms) override {
-        running = true;
-        interval = ms;
-        reports.push_back("start" + std::to_string(ms));
-    }
-    void TimerStopped() override {
-        running = false;
-        reports.push_back("stop");
-    }
-    void TimerIntervalChanged(int ms) override {
-        interval = ms;
-        reports.push_back("interval" + std::to_string(ms));
-    }
-    void StatusTextChanged(const std::string& text) override {
-        status = text;
-        reports.push_back("status");
-    }
-    void PointerChanged(session::Pointer shape) override {
-        reports.push_back(shape == session::Pointer::Arrow ? "arrow" : "cross");
-    }
-    int PlotInnerWidth() const override { return 389; }
-    int PlotInnerHeight() const override { return 221; }
-    void TickDrawingBegun(bool, bool, bool, const display::TracePoints&,
-                          const display::TracePoints&) override {
-        reports.push_back("begin");
-    }
-    void TracesDrawn(bool, bool, const display::TracePoints&,
-                     const display::TracePoints&) override {
-        reports.push_back("draw");
-    }
-    void ProgramEnded() override { reports.push_back("end"); }
-
-    std::string Reports() const {
-        std::string text;
-        for (const std::string& r : reports) text += (text.empty() ? "" : " ") + r;
-        return text;
-    }
-};
-
-// A session as start-up leaves it: the slider at 5.
-struct Run {
-    RecordingView view;
-    session::Session s{view};
-    Run() { s.sldSpeedControl_Change(5); }
-};
-
 // The run states, each told apart by the timer, the step mode and the Display group.
 std::string Observe(const Run& r) {
     const bool on = r.view.running;
     if (!r.s.Store().Get("cmdStep", Flag::Enabled)) return on ? "stopping" : "set-up";
     return !on ? "halted" : r.s.Model().StepMode ? "pending" : "free";
-}
-
-// Two ticks into a run at the slowest speed (Step shows ".4"), then whatever reaches the state.
-void Bring(Run& r, const std::string& state) {
-    if (state != "set-up") {
-        r.s.sldSpeedControl_Change(1);
-        r.s.cmdSimulate_Click();
-        r.s.Timer1_Timer();
-        r.s.Timer1_Timer();
-    }
-    if (state == "pending" || state == "halted") r.s.cmdStep_Click();
-    if (state == "halted") r.s.Timer1_Timer();
-    if (state == "stopping") r.s.cmdStop_Click();
 }
 
 // An event by its first word, as the user or the clock gives it.

@@ -240,6 +240,11 @@ int main() {
     StartUpState();
     sessiontest::RunStates();
     sessiontest::IntervalAndExit();
+    sessiontest::MeterReadings();
+    sessiontest::ReleaseRestoresTheReadout();
+    sessiontest::ZoomButtons();
+    sessiontest::TraceBoxesAndEnvelope();
+    sessiontest::UnusableElementsIgnored();
     const int failures = sessiontest::failures;
     std::printf("%s: %d failures\n", failures ? "FAILED" : "passed", failures);
     return failures ? 1 : 0;
