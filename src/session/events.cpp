@@ -37,7 +37,9 @@ constexpr HandlerRow<Changed> kChangeHandlers[] = {
 
 template <typename Handler>
 Handler HandlerOf(std::span<const HandlerRow<Handler>> rows, std::string_view name) {
-    const auto row = std::ranges::find(rows, name, &HandlerRow<Handler>::element);
+    // std::find_if, not the ranges form: emscripten's C++ library has no std::ranges::find.
+    const auto row = std::find_if(rows.begin(), rows.end(),
+                                  [&](const HandlerRow<Handler>& r) { return r.element == name; });
     return row == rows.end() ? nullptr : row->handler;
 }
 
