@@ -48,33 +48,19 @@ void Form1::ShowFlag(std::string_view name, Flag flag) {
     const QString key = QString::fromLatin1(name.data(), qsizetype(name.size()));
     const bool on = session_.Store().Get(name, flag);
     if (QAction* action = MenuItem(key)) {
-        switch (flag) {
-            case Flag::Enabled:
-                action->setEnabled(on);
-                return;
-            case Flag::Visible:
-                action->setVisible(on);
-                return;
-            case Flag::Checked:
-                action->setChecked(on);
-                return;
-        }
+        if (flag == Flag::Enabled) action->setEnabled(on);
+        if (flag == Flag::Visible) action->setVisible(on);
+        if (flag == Flag::Checked) action->setChecked(on);
+        return;
     }
-    if (QWidget* widget = Element(key)) {
-        switch (flag) {
-            case Flag::Enabled:
-                widget->setEnabled(on);
-                return;
-            case Flag::Visible:
-                widget->setVisible(on);
-                return;
-            case Flag::Checked:
-                // An option button refuses to lose its selection until the store's next report
-                // selects another one of its container; that one takes the selection over.
-                if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setChecked(on);
-                return;
-        }
-    }
+    QWidget* widget = Element(key);
+    if (!widget) return;
+    if (flag == Flag::Enabled) widget->setEnabled(on);
+    if (flag == Flag::Visible) widget->setVisible(on);
+    // An option button refuses to lose its selection until the store's next report selects
+    // another one of its container; that one takes the selection over.
+    if (auto* button = qobject_cast<QAbstractButton*>(widget); button && flag == Flag::Checked)
+        button->setChecked(on);
 }
 
 // Connected before every handler of Form1, so that a handler of the same change reads the new

@@ -14,10 +14,12 @@ void Session::Timer1_Timer(const std::function<void()>& afterEachPoint) {
     view_.TickDrawingBegun(store_.Get("chkEnvelope", Flag::Checked),
                            store_.Get("chkVoltage", Flag::Checked),
                            store_.Get("chkCurrent", Flag::Checked), VoltagePoints, CurrentPoints);
-    sim::AdvanceLine(model_, [&] {
-        // Exit in the middle of a tick: finish the arithmetic without delivering more events.
-        if (afterEachPoint && !ending_) afterEachPoint();
-    });
+    // Without a hook the engine calls nothing per point. Exit in the middle of a tick: finish
+    // the arithmetic without delivering more events.
+    const auto deliver = [&] {
+        if (!ending_) afterEachPoint();
+    };
+    sim::AdvanceLine(model_, afterEachPoint ? sim::PointHook(deliver) : sim::PointHook());
     // Simulate clicked during the tick has put the line at rest for a fresh run: the points
     // this tick computed belong to the old run, so they are dropped, and the next tick is the
     // new run's first.
