@@ -13,13 +13,6 @@
 
 namespace {
 
-sim::Model Started(const Circuit& c) {
-    sim::Model m = ModelOf(c);
-    sim::PrepareRun(m, c.cascaded);
-    sim::ResetLine(m);
-    return m;
-}
-
 double Milliamperes(const sim::Model& m, double current) { return 1000 * current / m.Zo; }
 
 // Rows the report gives for the fronts at one end: (time in ns, step in V).
@@ -67,11 +60,8 @@ class AgainstTheEngine : public QObject {
                     if (tick > 1000) continue;
                     const double engineStep = (*volts)[tick] - (*volts)[tick - 1];
                     QVERIFY2(std::fabs(engineStep - step) <= 1e-12,
-                             qPrintable(QString("%1 end at %2 ns: engine %3, report %4")
-                                            .arg(end)
-                                            .arg(ns)
-                                            .arg(engineStep)
-                                            .arg(step)));
+                             qPrintable(QString::asprintf("%s end at %g ns: engine %g, report %g",
+                                                          end, ns, engineStep, step)));
                 }
             }
             if (c.cascaded) continue;
@@ -108,10 +98,8 @@ class AgainstTheEngine : public QObject {
                                    "load_voltage_final", "load_current_final"};
             for (int i = 0; i < 4; ++i)
                 QVERIFY2(std::fabs(got[i] - r.value(names[i])) <= 1e-9,
-                         qPrintable(QString("%1: engine %2, report %3")
-                                        .arg(names[i])
-                                        .arg(got[i], 0, 'g', 12)
-                                        .arg(r.value(names[i]), 0, 'g', 12)));
+                         qPrintable(QString::asprintf("%s: engine %.12g, report %.12g", names[i],
+                                                      got[i], r.value(names[i]))));
         }
     }
 
@@ -190,14 +178,9 @@ class AgainstTheEngine : public QObject {
                     const double forward = r.value("voltage_max_1_v");
                     QVERIFY2(std::fabs(at - x) <= 1e-3 + shift / (2 * beta) &&
                                  std::fabs(peak - height) <= 1e-4 + forward * shift,
-                             qPrintable(QString("voltage_%1_%2: engine %3 m, %4 V; report %5 m, "
-                                                "%6 V")
-                                            .arg(kind)
-                                            .arg(k)
-                                            .arg(at)
-                                            .arg(peak)
-                                            .arg(x)
-                                            .arg(height)));
+                             qPrintable(QString::asprintf("voltage_%s_%d: engine %g m, %g V; "
+                                                          "report %g m, %g V",
+                                                          kind, k, at, peak, x, height)));
                     ++turns;
                 }
             }
