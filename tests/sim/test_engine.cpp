@@ -1,6 +1,7 @@
 // The engine's own guarantees: the pulse shapes, long runs at the corners the entries accept, and
 // a run of ticks equal to tick after tick. The line and load physics are checked against ngspice
-// and the phasor solution (tests/validation); events in the middle of a tick by the soak test.
+// (tests/validation) and the closed forms (tests/analysis); events in the middle of a tick by the
+// soak test.
 
 #include <QtTest>
 #include <cmath>
