@@ -27,7 +27,7 @@ void Session::RedrawPlot() {
 // mode again).
 void Session::Picture1_MouseDown(MouseButton button, int x, int y) {
     if (!store_.Get("chkMeter", Flag::Checked) || button != MouseButton::Left) return;
-    view_.PointerChanged(Pointer::Cross);
+    ShowPointer(Pointer::Cross);
     model_.StepMode = true;
     UpdateDisplay("Meter", static_cast<float>(x), static_cast<float>(y));
 }

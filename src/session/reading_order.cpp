@@ -58,4 +58,31 @@ std::vector<const ElementRow*> WindowReadingOrder() {
 
 std::span<const AccessibleNameRow> AccessibleNameTable() { return kAccessibleNames; }
 
+std::vector<std::string> TabStops(const ElementStore& store) {
+    const auto rows = WindowReadingOrder();
+    const auto selectedIn = [&](std::string_view container) {
+        return std::any_of(rows.begin(), rows.end(), [&](const ElementRow* row) {
+            return row->kind == ElementKind::Option && row->container == container &&
+                   store.Get(row->name, Flag::Checked);
+        });
+    };
+    std::vector<std::string> stops;
+    std::vector<std::string_view> groupsEntered;
+    for (const ElementRow* row : rows) {
+        const bool focusable = row->kind == ElementKind::Button ||
+                               row->kind == ElementKind::CheckBox ||
+                               row->kind == ElementKind::Option || row->kind == ElementKind::Slider;
+        if (!focusable || !store.Usable(row->name)) continue;
+        if (row->kind == ElementKind::Option) {
+            const std::string_view group = row->container;
+            const bool entered = std::find(groupsEntered.begin(), groupsEntered.end(), group) !=
+                                 groupsEntered.end();
+            if (selectedIn(group) ? !store.Get(row->name, Flag::Checked) : entered) continue;
+            groupsEntered.push_back(group);
+        }
+        stops.emplace_back(row->name);
+    }
+    return stops;
+}
+
 }  // namespace session

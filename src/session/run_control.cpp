@@ -68,7 +68,7 @@ void Session::cmdContinue_Click() {
     model_.StepMode = false;
     SwitchOnTimer();
     UpdateDisplay("TickMarks", 0, 0);
-    view_.PointerChanged(Pointer::Arrow);  // a meter reading leaves a cross-hair
+    ShowPointer(Pointer::Arrow);  // a meter reading leaves a cross-hair
 }
 
 // Reported on every change of value, and once at start-up whatever the slider stood at.

@@ -18,8 +18,14 @@ void Session::UpdateDisplay(std::string_view mode, float x, float y) {
         display::StatusInputsOf(model_, Scale(), store_.Get("chkVoltage", Flag::Checked),
                                 store_.Get("chkCurrent", Flag::Checked));
     if (const auto text = display::UpdateDisplayText(mode, in, x, y)) {
+        captions_.insert_or_assign("lblDisplay", *text);
         view_.StatusTextChanged(*text);
     }
+}
+
+void Session::ShowPointer(Pointer shape) {
+    pointer_ = shape;
+    view_.PointerChanged(shape);
 }
 
 // A question waiting for its answer is withdrawn with the entry that asked it; one being shown by

@@ -77,7 +77,8 @@ class Session {
     void ApplyEffects(const entry::Effects& effects);
     // The coupled buttons' own enabled flags, the held parameter and the timer, as they are now.
     entry::CouplingState CouplingNow() const;
-    // A captioned element's text: as last set, else as the element table creates it.
+    // A captioned element's text (the status line's included): as last set, else as the element
+    // table creates it.
     std::string Caption(std::string_view name) const;
     void mnuHelpText_Click() { view_.HelpShown(); }
     void mnuAboutCorvane_Click() { view_.AboutShown(); }
@@ -95,6 +96,8 @@ class Session {
     bool TimerRunning() const { return timerRunning_; }
     int TimerInterval() const { return interval_; }
     bool TickRunning() const { return tickRunning_; }
+    int SliderValue() const { return speed_; }
+    Pointer PlotPointer() const { return pointer_; }
     // Interval of Timer1 for a slider value: 200 / s ms, a half to the even neighbour.
     static int IntervalFor(int speed);
 
@@ -129,6 +132,7 @@ class Session {
     entry::Task<> ApplyWhenAnswered(entry::Task<std::optional<entry::Effects>> entry);
     entry::Task<> Zoom(bool in);
     void SetCaption(std::string_view name, std::string text);
+    void ShowPointer(Pointer shape);
     void StartTimer(int interval);
     void StopTimer();
     // Switching on a timer that already runs keeps its rhythm.
@@ -144,6 +148,7 @@ class Session {
     bool tickRunning_ = false;
     std::uint64_t runStarts_ = 0;  // counts Simulate clicks; a tick notices a restart in it
     bool ending_ = false;
+    Pointer pointer_ = Pointer::Arrow;
     std::map<std::string, std::string, std::less<>> captions_;
     Questions questions_{view_};
     std::optional<entry::Task<>> asking_;  // the entry waiting for an answer

@@ -99,6 +99,17 @@ class Soak {
     QString Broken() {
         app::Form1& f = *w;
         if (const QString flag = ViewDisagrees(f); !flag.isEmpty()) return flag + " not shown";
+        // Every caption, the slider and the plot's pointer as the session holds them.
+        for (const auto& element : session::ElementTable()) {
+            const QWidget* widget = f.Element(element.name);
+            const QVariant shown = widget ? widget->property("text") : QVariant();
+            if (shown.isValid() && shown.toString().toStdString() != f.Session().Caption(element.name))
+                return QString(element.name) + " shows " + shown.toString();
+        }
+        if (f.sldSpeedControl->value() != f.Session().SliderValue()) return "the slider";
+        if ((f.Picture1->cursor().shape() == Qt::CrossCursor) !=
+            (f.Session().PlotPointer() == session::Pointer::Cross))
+            return "the plot's pointer";
         const Snapshot on = Flags(f);
         const auto row =
             std::ranges::find(entry::LoadTypes(), f.Model().LoadType, &entry::LoadTypeRow::keyword);

@@ -29,5 +29,6 @@ void UnusableElementsIgnored();
 void SetUpRows();
 void ChangesReachTheNextTick();
 void ExitWithAQuestionWaiting();
+void TabStops();
 
 }  // namespace sessiontest

@@ -248,6 +248,7 @@ int main() {
     sessiontest::SetUpRows();
     sessiontest::ChangesReachTheNextTick();
     sessiontest::ExitWithAQuestionWaiting();
+    sessiontest::TabStops();
     const int failures = sessiontest::failures;
     std::printf("%s: %d failures\n", failures ? "FAILED" : "passed", failures);
     return failures ? 1 : 0;

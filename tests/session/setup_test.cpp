@@ -10,6 +10,7 @@
 #include "check.h"
 #include "session/element_table.h"
 #include "session/menu_table.h"
+#include "session/reading_order.h"
 #include "session/schematic_table.h"
 #include "session_fixture.h"
 
@@ -196,6 +197,34 @@ void ChangesReachTheNextTick() {
     r.s.Timer1_Timer();
     Check(r.s.Model().NormLoadResistance == 2.0, "R2 / Zo");
     Check(r.s.Model().LineVoltage[0][0] == 1.5, "half of 3 V into a matched line");
+}
+
+// Tab stops at the usable elements in reading order; an option group is one stop, at its
+// selected button, wherever the selection went. The run greys the set-up and adds its own buttons.
+void TabStops() {
+    const struct {
+        const char *steps, *stops;
+    } rows[] = {
+        {"", "optResistor cmdR2 cmdR1 cmdPeakVoltage cmdZo cmdSimulate cmdStop cmdCancel chkMeter "
+             "chkVoltage chkCurrent chkEnvelope sldSpeedControl"},
+        {"mnuAdvanced|optParameter(2)|mnuCascadedLine|optSeriesRL",
+         "cmdLu cmdR2 optSeriesRL cmdR1 cmdZo1 cmdZo2 cmdPeakVoltage cmdSimulate cmdStop cmdCancel "
+         "cmdF cmdCycles_Len optParameter(2) cmdVp cmdAttn cmdPW cmdPS chkMeter chkVoltage "
+         "chkCurrent chkEnvelope sldSpeedControl"},
+        {"mnuAdvanced|optParameter(2)|mnuCascadedLine|optSeriesRL|run",
+         "cmdLu cmdR2 cmdR1 cmdPeakVoltage cmdSimulate cmdStop cmdCancel cmdAttn cmdPW cmdPS "
+         "cmdStep cmdContinue cmdZoomIn cmdZoomOut chkMeter chkVoltage chkCurrent chkEnvelope "
+         "sldSpeedControl"},
+    };
+    for (const auto& row : rows) {
+        Run r;
+        r.s.Startup();
+        Activate(r, row.steps);
+        std::string stops;
+        for (const std::string& stop : session::TabStops(r.s.Store()))
+            stops += (stops.empty() ? "" : " ") + stop;
+        Check(stops == row.stops, std::string(row.steps) + ": " + stops);
+    }
 }
 
 // Exit while a question waits ends the program: no answer reaches the entry, nothing changes.
