@@ -1,5 +1,7 @@
 #include "app/about_box.h"
 
+#include "session/session.h"
+
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPalette>
@@ -31,7 +33,7 @@ QLabel* MakeLabel(QWidget* box, int line) {
 
 }  // namespace
 
-AboutBox::AboutBox(QWidget* mainWindow)
+AboutBox::AboutBox(QWidget* mainWindow, session::Session& session)
     : QWidget(nullptr, Qt::Window),
       mainWindow_(mainWindow),
       Picture1(new QWidget(this)),
@@ -39,7 +41,8 @@ AboutBox::AboutBox(QWidget* mainWindow)
       Label1(MakeLabel(this, 1)),
       Label2(MakeLabel(this, 2)),
       Label3(MakeLabel(this, 3)),
-      cmdOK(new QPushButton(QString::fromLatin1(session::kAboutOk), this)) {
+      cmdOK(new QPushButton(QString::fromLatin1(session::kAboutOk), this)),
+      session_(session) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QString::fromLatin1(session::kAboutCaption));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -66,10 +69,10 @@ AboutBox::AboutBox(QWidget* mainWindow)
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(place(5280, 3960, 855, 375));
     cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &AboutBox::ReturnToMainWindow);
+    connect(cmdOK, &QPushButton::clicked, this, [this] { session_.cmdOK_Click(); });
     // Escape leaves the box as OK does.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &AboutBox::ReturnToMainWindow);
+            [this] { session_.cmdOK_Click(); });
 }
 
 void AboutBox::ReturnToMainWindow() {
@@ -83,6 +86,7 @@ void AboutBox::ReturnToMainWindow() {
 
 void AboutBox::closeEvent(QCloseEvent* event) {
     discarded_ = true;
+    session_.AboutClosed();
     QWidget::closeEvent(event);
 }
 

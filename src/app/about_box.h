@@ -6,6 +6,10 @@
 class QLabel;
 class QPushButton;
 
+namespace session {
+class Session;
+}
+
 namespace app {
 
 // The about box: the program's name on a dark-red band and its credit lines. Non-modal; OK hides
@@ -14,7 +18,10 @@ class AboutBox : public QWidget {
     Q_OBJECT
 
   public:
-    explicit AboutBox(QWidget* mainWindow);
+    // `session` must outlive the box's use.
+    AboutBox(QWidget* mainWindow, session::Session& session);
+    // OK or Escape as the session reports it: hidden, the main window in front again.
+    void ReturnToMainWindow();
 
     bool IsDiscarded() const { return discarded_; }
 
@@ -22,7 +29,6 @@ class AboutBox : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void ReturnToMainWindow();
 
     QPointer<QWidget> mainWindow_;
     QWidget* Picture1;
@@ -31,6 +37,7 @@ class AboutBox : public QWidget {
     QLabel* Label2;
     QLabel* Label3;
     QPushButton* cmdOK;
+    session::Session& session_;
     bool discarded_ = false;
 };
 

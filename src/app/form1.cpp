@@ -66,9 +66,17 @@ void Form1::QuestionAsked(const entry::Question& question) {
     session_.Answer(answerer_(question));
 }
 
-void Form1::HelpShown() { ShowHelp(this); }
+void Form1::HelpShown() { ShowHelp(this, session_); }
 
-void Form1::AboutShown() { ShowAbout(this); }
+void Form1::HelpTopicShown(const std::string& title) {
+    ShowHelpTopic(QString::fromStdString(title));
+}
+
+void Form1::HelpHidden() { HideHelp(); }
+
+void Form1::AboutShown() { ShowAbout(this, session_); }
+
+void Form1::AboutHidden() { HideAbout(); }
 
 // Closing the window through its frame ends the program as Exit does, with its other windows.
 void Form1::closeEvent(QCloseEvent* event) {

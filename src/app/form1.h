@@ -134,7 +134,10 @@ class Form1 : public QMainWindow, public session::View {
     // form1.cpp
     void QuestionAsked(const entry::Question& question) override;
     void HelpShown() override;
+    void HelpTopicShown(const std::string& title) override;
+    void HelpHidden() override;
     void AboutShown() override;
+    void AboutHidden() override;
     void ProgramEnded() override;
 
   protected:

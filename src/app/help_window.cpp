@@ -1,5 +1,7 @@
 #include "app/help_window.h"
 
+#include "session/session.h"
+
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -34,12 +36,13 @@ void SetPointSize(QTextCursor range, qreal points) {
 
 }  // namespace
 
-HelpWindow::HelpWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window),
+HelpWindow::HelpWindow(session::Session& session)
+    : QWidget(nullptr, Qt::Window),
       lblSelectTopic(new QLabel(QString::fromLatin1(session::kHelpSelectTopic), this)),
       tvwHelpTree(new QTreeWidget(this)),
       rtfHelpDisplay(new QTextEdit(this)),
-      cmdQuit(new QPushButton(QString::fromLatin1(session::kHelpQuit), this)) {
+      cmdQuit(new QPushButton(QString::fromLatin1(session::kHelpQuit), this)),
+      session_(session) {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QString::fromLatin1(session::kHelpCaption));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -69,13 +72,13 @@ HelpWindow::HelpWindow(QWidget* parent)
 
     BuildTree();
 
-    connect(tvwHelpTree, &QTreeWidget::itemClicked, this, &HelpWindow::ShowTopicOf);
+    connect(tvwHelpTree, &QTreeWidget::itemClicked, this, &HelpWindow::NodeClicked);
     // Enter on a node reads it too, so the tree can be used from the keyboard.
-    connect(tvwHelpTree, &QTreeWidget::itemActivated, this, &HelpWindow::ShowTopicOf);
-    connect(cmdQuit, &QPushButton::clicked, this, &QWidget::hide);
+    connect(tvwHelpTree, &QTreeWidget::itemActivated, this, &HelpWindow::NodeClicked);
+    connect(cmdQuit, &QPushButton::clicked, this, [this] { session_.cmdQuit_Click(); });
     // Escape closes the window as Quit Help does.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &QWidget::hide);
+            [this] { session_.cmdQuit_Click(); });
 }
 
 void HelpWindow::BuildTree() {
@@ -94,9 +97,12 @@ void HelpWindow::BuildTree() {
     tvwHelpTree->clearSelection();
 }
 
-void HelpWindow::ShowTopicOf(QTreeWidgetItem* node) {
-    if (node == nullptr) return;
-    const help::HelpTopic* shown = help::TopicTitled(node->text(0).toStdString());
+void HelpWindow::NodeClicked(QTreeWidgetItem* node) {
+    if (node != nullptr) session_.tvwHelpTree_NodeClick(node->text(0).toStdString());
+}
+
+void HelpWindow::ShowTopic(const QString& title) {
+    const help::HelpTopic* shown = help::TopicTitled(title.toStdString());
     if (shown == nullptr) return;
 
     rtfHelpDisplay->setPlainText(QString::fromStdString(help::TopicDisplayText(*shown)));
@@ -104,8 +110,8 @@ void HelpWindow::ShowTopicOf(QTreeWidgetItem* node) {
     QTextCursor everything(document);
     everything.select(QTextCursor::Document);
     SetPointSize(everything, session::kHelpTextPoints);
-    const QTextCursor title = document->find(QString::fromUtf8(shown->title));
-    if (!title.isNull()) SetPointSize(title, session::kHelpTitlePoints);
+    const QTextCursor heading = document->find(QString::fromUtf8(shown->title));
+    if (!heading.isNull()) SetPointSize(heading, session::kHelpTitlePoints);
     rtfHelpDisplay->setTextCursor(QTextCursor(document));
 }
 
@@ -126,6 +132,7 @@ void HelpWindow::PlaceGrowingElements() {
 
 void HelpWindow::closeEvent(QCloseEvent* event) {
     discarded_ = true;
+    session_.HelpClosed();
     QWidget::closeEvent(event);
 }
 

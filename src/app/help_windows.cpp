@@ -29,21 +29,33 @@ void TieTo(QWidget* mainWindow, QWidget& window) {
 
 }  // namespace
 
-void ShowHelp(QWidget* mainWindow) {
+void ShowHelp(QWidget* mainWindow, session::Session& session) {
     // A window closed through its frame is waiting to be deleted; the user asked for a fresh one.
     if (helpWindow == nullptr || helpWindow->IsDiscarded()) {
-        helpWindow = new HelpWindow;
+        helpWindow = new HelpWindow(session);
         TieTo(mainWindow, *helpWindow);
     }
     BringToFront(*helpWindow);
 }
 
-void ShowAbout(QWidget* mainWindow) {
+void ShowAbout(QWidget* mainWindow, session::Session& session) {
     if (aboutBox == nullptr || aboutBox->IsDiscarded()) {
-        aboutBox = new AboutBox(mainWindow);
+        aboutBox = new AboutBox(mainWindow, session);
         TieTo(mainWindow, *aboutBox);
     }
     BringToFront(*aboutBox);
+}
+
+void ShowHelpTopic(const QString& title) {
+    if (helpWindow != nullptr) helpWindow->ShowTopic(title);
+}
+
+void HideHelp() {
+    if (helpWindow != nullptr) helpWindow->hide();
+}
+
+void HideAbout() {
+    if (aboutBox != nullptr) aboutBox->ReturnToMainWindow();
 }
 
 void CloseAll() {

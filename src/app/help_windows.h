@@ -1,6 +1,11 @@
 #pragma once
 
+class QString;
 class QWidget;
+
+namespace session {
+class Session;
+}
 
 namespace app {
 
@@ -9,10 +14,13 @@ namespace app {
 
 // Help Text: creates the help window on first use (or after it was closed through its frame) and
 // otherwise shows it as it was left, in front.
-void ShowHelp(QWidget* mainWindow);
+void ShowHelp(QWidget* mainWindow, session::Session& session);
+void ShowHelpTopic(const QString& title);
+void HideHelp();
 
 // About: shows the one about box in front, creating it if there is none.
-void ShowAbout(QWidget* mainWindow);
+void ShowAbout(QWidget* mainWindow, session::Session& session);
+void HideAbout();
 
 // Exit: closes and discards the help window and the about box at once, whatever their state.
 void CloseAll();

@@ -9,6 +9,7 @@
 //   tick.cpp         the tick of Timer1
 //   plot_reading.cpp the vertical zoom, the meter, the trace check boxes and the envelope
 //   setup.cpp        start-up, the entry buttons, presets, held parameter, load types, modes
+//   help.cpp         the help window's and the about box's state and handlers
 //   asking.cpp       the entry running as a coroutine, its questions and their answers
 //   events.cpp       the user's events by element name, refused on an element not usable now
 
@@ -80,8 +81,18 @@ class Session {
     // A captioned element's text (the status line's included): as last set, else as the element
     // table creates it.
     std::string Caption(std::string_view name) const;
-    void mnuHelpText_Click() { view_.HelpShown(); }
-    void mnuAboutCorvane_Click() { view_.AboutShown(); }
+
+    // ---- the help window and the about box (help.cpp) ----
+    void mnuHelpText_Click();                          // shown as it was left, in front
+    void tvwHelpTree_NodeClick(std::string_view title);  // a node of no topic shows nothing
+    void cmdQuit_Click();                              // Quit Help or Escape: hidden
+    void HelpClosed();  // closed through its frame: Help Text opens a fresh window next
+    void mnuAboutCorvane_Click();
+    void cmdOK_Click();  // the about box's OK or Escape: hidden
+    void AboutClosed() { aboutShown_ = false; }
+    bool HelpShown() const { return helpShown_; }
+    const std::string& HelpTopic() const { return helpTopic_; }  // "" while none is read
+    bool AboutShown() const { return aboutShown_; }
 
     // ---- run control ----
     void cmdSimulate_Click();
@@ -149,6 +160,8 @@ class Session {
     std::uint64_t runStarts_ = 0;  // counts Simulate clicks; a tick notices a restart in it
     bool ending_ = false;
     Pointer pointer_ = Pointer::Arrow;
+    bool helpShown_ = false, aboutShown_ = false;
+    std::string helpTopic_;
     std::map<std::string, std::string, std::less<>> captions_;
     Questions questions_{view_};
     std::optional<entry::Task<>> asking_;  // the entry waiting for an answer

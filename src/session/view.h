@@ -56,9 +56,13 @@ class View {
     // Session::Answer: before returning (a modal dialog) or later (the run goes on meanwhile).
     virtual void QuestionAsked(const entry::Question& question) = 0;
 
-    // The help window and the about box, both non-modal: shown, or brought to the front.
+    // The help window and the about box, both non-modal: shown as they were left (a fresh one
+    // after it was closed through its frame), in front; a topic's text shown; hidden.
     virtual void HelpShown() = 0;
+    virtual void HelpTopicShown(const std::string& title) = 0;
+    virtual void HelpHidden() = 0;
     virtual void AboutShown() = 0;
+    virtual void AboutHidden() = 0;
 
     // Exit: the program ends now, with all its windows.
     virtual void ProgramEnded() = 0;

@@ -20,6 +20,13 @@ QList<QWidget*> Windows(const char* name) {
     return found;
 }
 
+// A fresh main window with its help window opened from the Help menu.
+std::unique_ptr<app::Form1> OpenHelp() {
+    auto form = std::make_unique<app::Form1>();
+    form->MenuItem("mnuHelpText")->trigger();
+    return form;
+}
+
 QTreeWidget* Tree() { return Windows("frmHelp").value(0)->findChild<QTreeWidget*>(); }
 QTextEdit* Pane() { return Windows("frmHelp").value(0)->findChild<QTextEdit*>(); }
 
@@ -65,7 +72,7 @@ class HelpTest : public QObject {
     // Every topic of the table is a node under its parent's node, in the table's order; the
     // tree starts collapsed with nothing selected.
     void treeStartsCollapsedInOrder() {
-        app::ShowHelp(nullptr);
+        const auto form = OpenHelp();
         QStringList tree, table;  // "parent / title", in order
         for (QTreeWidgetItemIterator it(Tree()); *it; ++it)
             tree << ((*it)->parent() ? (*it)->parent()->text(0) : "") + " / " + (*it)->text(0);
@@ -96,7 +103,7 @@ class HelpTest : public QObject {
     void clickShowsTheTopic() {
         QFETCH(QString, title);
         QFETCH(QString, shown);
-        app::ShowHelp(nullptr);
+        const auto form = OpenHelp();
         QWidget* window = Windows("frmHelp")[0];
         Click(title);
         QCOMPARE(Pane()->toPlainText(), shown);
@@ -104,7 +111,7 @@ class HelpTest : public QObject {
         const QStringList expanded = Expanded();
         QTest::mouseClick(window->findChild<QPushButton*>("cmdQuit"), Qt::LeftButton);
         QVERIFY(Windows("frmHelp").isEmpty());
-        app::ShowHelp(nullptr);
+        form->MenuItem("mnuHelpText")->trigger();
         QCOMPARE(Windows("frmHelp"), QList<QWidget*>{window});
         QCOMPARE(Pane()->toPlainText(), shown);
         QCOMPARE(LargeText(), title);
@@ -115,7 +122,7 @@ class HelpTest : public QObject {
     // window cannot be made smaller than designed. At that size a long title reads whole in its
     // tooltip.
     void helpWindowResizes() {
-        app::ShowHelp(nullptr);
+        const auto form = OpenHelp();
         QWidget* window = Windows("frmHelp").value(0);
         QCOMPARE(window->size(), QSize(577, 368));
         QWidget* quit = window->findChild<QPushButton*>("cmdQuit");

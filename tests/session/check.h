@@ -30,5 +30,6 @@ void SetUpRows();
 void ChangesReachTheNextTick();
 void ExitWithAQuestionWaiting();
 void TabStops();
+void HelpAndAbout();
 
 }  // namespace sessiontest

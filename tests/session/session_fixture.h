@@ -79,7 +79,10 @@ struct RecordingView : session::View {
     void SliderMoved(int value) override { slider = value; }
     void LoadShown(const std::string& loadType) override { load = loadType; }
     void HelpShown() override { reports.push_back("help"); }
+    void HelpTopicShown(const std::string& title) override { reports.push_back("topic " + title); }
+    void HelpHidden() override { reports.push_back("help hidden"); }
     void AboutShown() override { reports.push_back("about"); }
+    void AboutHidden() override { reports.push_back("about hidden"); }
     void QuestionAsked(const entry::Question& q) override {
         titles.push_back(q.title);
         if (q.kind == entry::Question::Kind::Message) {

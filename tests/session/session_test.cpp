@@ -249,6 +249,7 @@ int main() {
     sessiontest::ChangesReachTheNextTick();
     sessiontest::ExitWithAQuestionWaiting();
     sessiontest::TabStops();
+    sessiontest::HelpAndAbout();
     const int failures = sessiontest::failures;
     std::printf("%s: %d failures\n", failures ? "FAILED" : "passed", failures);
     return failures ? 1 : 0;

@@ -227,6 +227,28 @@ void TabStops() {
     }
 }
 
+// The help window reads the clicked topic and keeps it when hidden; closed through its frame it is
+// gone, and with it the topic. Hidden, it takes no clicks. The about box comes and goes.
+void HelpAndAbout() {
+    Run r;
+    r.s.Startup();
+    r.view.reports.clear();
+    r.s.Click("mnuHelpText");
+    r.s.tvwHelpTree_NodeClick("Menus");
+    r.s.tvwHelpTree_NodeClick("no such topic");
+    r.s.cmdQuit_Click();
+    r.s.tvwHelpTree_NodeClick("V");
+    r.s.Click("mnuHelpText");
+    Check(r.s.HelpShown() && r.s.HelpTopic() == "Menus", "help kept: " + r.s.HelpTopic());
+    r.s.HelpClosed();
+    Check(!r.s.HelpShown() && r.s.HelpTopic().empty(), "closed through its frame");
+    r.s.Click("mnuAboutCorvane");
+    r.s.cmdOK_Click();
+    r.s.cmdOK_Click();
+    Check(r.view.Reports() == "help topic Menus help hidden help about about hidden",
+          "help and about: " + r.view.Reports());
+}
+
 // Exit while a question waits ends the program: no answer reaches the entry, nothing changes.
 void ExitWithAQuestionWaiting() {
     Run r;
