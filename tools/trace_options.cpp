@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "display/zoom.h"
+#include "entry/circuit_options.h"
 #include "entry/limits.h"
 #include "entry/number.h"
 
@@ -21,72 +22,14 @@ namespace {
 
 using sim::Model;
 
-struct NumberOption {
-    const char* name;       // on the command line, without "--"
-    const char* parameter;  // the model field, whose entry limits apply
-    sim::Value Model::*field;
-    const char* unit;
-    const char* help;
-};
+using entry::ChoiceOption;
+using entry::NumberOption;
 
-// clang-format off
-constexpr std::array kNumberOptions = {
-    NumberOption{"peak-voltage", "PeakVoltage", &Model::PeakVoltage, "V", "peak voltage of the source"},
-    NumberOption{"source-resistance", "SourceResistance", &Model::SourceResistance, "ohm", "source resistance R1"},
-    NumberOption{"zo", "Zo", &Model::Zo, "ohm", "characteristic impedance of the single line"},
-    NumberOption{"zo1", "Zo1", &Model::Zo1, "ohm", "characteristic impedance of line 1 of a cascade"},
-    NumberOption{"zo2", "Zo2", &Model::Zo2, "ohm", "characteristic impedance of line 2 of a cascade"},
-    NumberOption{"load-resistance", "LoadResistance", &Model::LoadResistance, "ohm", "load resistance R2"},
-    NumberOption{"load-capacitance", "LoadCapacitance", &Model::LoadCapacitance, "pF", "load capacitance C"},
-    NumberOption{"load-inductance", "LoadInductance", &Model::LoadInductance, "uH", "load inductance L"},
-    NumberOption{"load-reactance", "LoadReactance", &Model::LoadReactance, "ohm", "reactance X2 of the load R2 + jX2"},
-    NumberOption{"length", "LineLength", &Model::LineLength, "m", "length of the whole line"},
-    NumberOption{"phase-velocity", "PhaseVelocity", &Model::PhaseVelocity, "% of c", "phase velocity"},
-    NumberOption{"frequency", "Frequency", &Model::Frequency, "MHz", "frequency of the sinusoidal sources"},
-    NumberOption{"attenuation", "Attenuation", &Model::Attenuation, "% per line length", "attenuation; 100 is total loss"},
-    NumberOption{"pulse-width", "PulseWidth", &Model::PulseWidth, "points", "pulse width, rounded half to even"},
-    NumberOption{"pulse-separation", "PulseSeparation", &Model::PulseSeparation, "points", "pulse-train separation, rounded half to even"},
-};
-// clang-format on
-
-struct ChoiceOption {
-    const char* name;
-    std::string Model::*field;
-    std::array<const char*, 6> keywords;
-    const char* help;
-};
-
-constexpr std::array kChoiceOptions = {
-    ChoiceOption{"source",
-                 &Model::SourceType,
-                 {"DC", "Sine", "Cosine", "Pulse", "Pulse Train", "Off"},
-                 "source waveform"},
-    ChoiceOption{"load",
-                 &Model::LoadType,
-                 {"Resistor", "Capacitor", "Inductor", "ParallelRC", "SeriesRL", "Impedance"},
-                 "load type"},
-};
-
-// The wavelengths that may lie on the line, as the window keeps frequency and length.
-constexpr double kFewestCycles = 0.01, kMostCycles = 20;
 constexpr double kMostTicks = 1e9;  // a run of about five minutes
 
 std::string Shortest(double x) {
     char buffer[32];
     return std::string(buffer, std::to_chars(buffer, std::end(buffer), x).ptr);
-}
-// Limits are single precision. A whole one is shown with all its digits, so that 10^12, held
-// as 999999995904, does not read "1e+12" in a refusal of 1e12; others by their shortest float
-// text (0.1, not 0.10000000149011612).
-std::string LimitText(float limit) {
-    const double x = limit;
-    if (x == std::floor(x) && std::fabs(x) < 1e15) {
-        char buffer[32];
-        return std::string(buffer,
-                           std::to_chars(buffer, std::end(buffer), static_cast<long long>(x)).ptr);
-    }
-    char buffer[32];
-    return std::string(buffer, std::to_chars(buffer, std::end(buffer), limit).ptr);
 }
 
 std::string Prefix(const char* option, const QString& typed) {
@@ -100,21 +43,10 @@ struct Checked {
 };
 Checked CheckNumber(const char* option, const QString& typed, float min, float max,
                     bool nonNegativeOnly) {
-    const auto x = entry::ParseNumber(typed.toStdString());
-    if (!x) return {{}, Prefix(option, typed) + " is not a number"};
-    switch (entry::CheckLimits(*x, {min, max, nonNegativeOnly})) {
-        case entry::LimitCheck::Negative:
-            return {
-                {},
-                Prefix(option, typed) + " cannot be negative; the minimum is " + LimitText(min)};
-        case entry::LimitCheck::AboveMaximum:
-            return {{}, Prefix(option, typed) + " is above the maximum " + LimitText(max)};
-        case entry::LimitCheck::BelowMinimum:
-            return {{}, Prefix(option, typed) + " is below the minimum " + LimitText(min)};
-        case entry::LimitCheck::Within:
-            break;
-    }
-    return {x, {}};
+    const entry::CheckedNumber c =
+        entry::CheckNumber(typed.toStdString(), {min, max, nonNegativeOnly});
+    if (!c.value) return {{}, std::string("corvane-trace: --") + option + ": " + c.refusal};
+    return {c.value, {}};
 }
 
 Checked CheckWhole(const char* option, const QString& typed, double min, double max) {
@@ -124,38 +56,13 @@ Checked CheckWhole(const char* option, const QString& typed, double min, double 
     return c;
 }
 
-// Frequency, length and phase velocity together must put 0.01 to 20 wavelengths on the line.
-// The option to blame is the frequency if it was given, else the length, else the phase
-// velocity; its limits are worked out from the other two and rounded to single precision, as
-// the window rounds the frequency and length maxima.
-std::string CheckCycles(const QCommandLineParser& parser, const Model& m) {
-    const double vp = 300 * m.PhaseVelocity / 100;
-    const double cycles = m.LineLength * m.Frequency / vp;
-    if (cycles >= kFewestCycles && cycles <= kMostCycles) return {};
-    const char* option = "phase-velocity";
-    double low = m.LineLength * m.Frequency / (kMostCycles * 3);
-    double high = m.LineLength * m.Frequency / (kFewestCycles * 3);
-    double value = m.PhaseVelocity;
-    if (parser.isSet("frequency")) {
-        option = "frequency";
-        low = vp * kFewestCycles / m.LineLength;
-        high = vp * kMostCycles / m.LineLength;
-        value = m.Frequency;
-    } else if (parser.isSet("length")) {
-        option = "length";
-        low = vp * kFewestCycles / m.Frequency;
-        high = vp * kMostCycles / m.Frequency;
-        value = m.LineLength;
-    }
-    const QString typed = parser.value(option);
-    const char* why = cycles > kMostCycles ? " (the line holds at most 20 wavelengths)"
-                                           : " (the line holds at least 0.01 wavelengths)";
-    if (value > static_cast<double>(float(high)))
-        return Prefix(option, typed) + " is above the maximum " + LimitText(float(high)) + why;
-    if (value < static_cast<double>(float(low)))
-        return Prefix(option, typed) + " is below the minimum " + LimitText(float(low)) + why;
-    // The product missed the window only by the rounding of the limits: as the window, accept.
-    return {};
+std::string CheckCycles(const QCommandLineParser& parser, const sim::Model& m) {
+    const bool frequency = parser.isSet("frequency"), length = parser.isSet("length");
+    const char* blamed = frequency ? "frequency" : length ? "length" : "phase-velocity";
+    const auto refused =
+        entry::CheckCycles(m, frequency, length, parser.value(blamed).toStdString());
+    return refused ? std::string("corvane-trace: --") + refused->option + ": " + refused->refusal
+                   : std::string();
 }
 
 // The picture options. A choice among words, or a whole number in a range.
@@ -244,13 +151,13 @@ void AddOptions(QCommandLineParser& parser) {
         "Runs the transmission-line engine without a window and prints CSV: the whole line "
         "after the last tick, or with --probe the chosen points after every tick; with --report "
         "the circuit's coefficients, final values and standing-wave numbers instead.");
-    for (const ChoiceOption& c : kChoiceOptions) {
+    for (const ChoiceOption& c : entry::ChoiceOptions()) {
         QString help = QString("%1: ").arg(c.help);
         for (const char* k : c.keywords) help += QString("\"%1\" ").arg(k);
         help += QString("(default %1)").arg(QString::fromStdString(start.*c.field));
         parser.addOption({c.name, help, "keyword"});
     }
-    for (const NumberOption& o : kNumberOptions)
+    for (const NumberOption& o : entry::NumberOptions())
         parser.addOption({o.name, HelpLine(o.help, o.unit, start.*o.field), "number"});
     parser.addOption({"cascade", "two lines in cascade (Zo1, then Zo2 from point 100)"});
     parser.addOption({"ticks", "number of ticks to run (default 200)", "N"});
@@ -293,7 +200,7 @@ Request ParseUnescaped(const QStringList& arguments) {
 
     TraceRun run;
     run.model = sim::StartValues();
-    for (const ChoiceOption& c : kChoiceOptions) {
+    for (const ChoiceOption& c : entry::ChoiceOptions()) {
         if (!parser.isSet(c.name)) continue;
         const std::string typed = parser.value(c.name).toStdString();
         bool known = false;
@@ -305,7 +212,7 @@ Request ParseUnescaped(const QStringList& arguments) {
         if (!known) return Refusal{Prefix(c.name, parser.value(c.name)) + " is not one of " + list};
         run.model.*c.field = typed;
     }
-    for (const NumberOption& o : kNumberOptions) {
+    for (const NumberOption& o : entry::NumberOptions()) {
         if (!parser.isSet(o.name)) continue;
         const entry::Limits limits = *entry::LimitsOf(o.parameter);
         const Checked c = CheckNumber(o.name, parser.value(o.name), limits.min, limits.max,

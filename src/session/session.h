@@ -10,6 +10,7 @@
 //   plot_reading.cpp the vertical zoom, the meter, the trace check boxes and the envelope
 //   setup.cpp        start-up, the entry buttons, presets, held parameter, load types, modes
 //   help.cpp         the help window's and the about box's state and handlers
+//   setup_link.cpp   a set-up read from a link, and the link and command line of the present one
 //   asking.cpp       the entry running as a coroutine, its questions and their answers
 //   events.cpp       the user's events by element name, refused on an element not usable now
 
@@ -19,6 +20,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "display/trace_points.h"
 #include "entry/coupling.h"
@@ -82,6 +85,18 @@ class Session {
     // table creates it.
     std::string Caption(std::string_view name) const;
 
+    // ---- a set-up as a link (setup_link.cpp) ----
+    // Applies the set-up a link's fragment names, after Startup: corvane-trace's long option
+    // names and keyword values ("source=Pulse&zo=75&load=Capacitor"), and the window's own
+    // "mode=advanced", "cascade" and "held=frequency|cycles|length". Each value is checked as a
+    // typed one; a refused one is named in a message of its own and keeps the value it had; the
+    // rest apply.
+    void OpenLink(std::string_view fragment);
+    // The present set-up as such a fragment: every value and choice that differs from start-up.
+    std::string SetupLink() const;
+    // The same circuit as a corvane-trace command line.
+    std::string TraceCommand() const;
+
     // ---- the help window and the about box (help.cpp) ----
     void mnuHelpText_Click();                          // shown as it was left, in front
     void tvwHelpTree_NodeClick(std::string_view title);  // a node of no topic shows nothing
@@ -142,6 +157,7 @@ class Session {
     void StartAsking(entry::Task<> asking);
     entry::Task<> ApplyWhenAnswered(entry::Task<std::optional<entry::Effects>> entry);
     entry::Task<> Zoom(bool in);
+    entry::Task<> ApplyLink(std::vector<std::pair<std::string, std::string>> pairs);
     void SetCaption(std::string_view name, std::string text);
     void ShowPointer(Pointer shape);
     void StartTimer(int interval);

@@ -32,4 +32,8 @@ void ExitWithAQuestionWaiting();
 void TabStops();
 void HelpAndAbout();
 
+// link_test.cpp
+void LinkRoundTrip();
+void LinkRefusals();
+
 }  // namespace sessiontest

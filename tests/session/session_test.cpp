@@ -250,6 +250,8 @@ int main() {
     sessiontest::ExitWithAQuestionWaiting();
     sessiontest::TabStops();
     sessiontest::HelpAndAbout();
+    sessiontest::LinkRoundTrip();
+    sessiontest::LinkRefusals();
     const int failures = sessiontest::failures;
     std::printf("%s: %d failures\n", failures ? "FAILED" : "passed", failures);
     return failures ? 1 : 0;
