@@ -59,28 +59,30 @@ bool ThinStroke::Clip(Spot& a, Spot& b) {
             cut(a, b, hi, across);
         }
         if (at(b) < lo) {
-            lastPixel_.reset();
             cut(b, a, lo, across);
         } else if (at(b) > hi) {
-            lastPixel_.reset();
             cut(b, a, hi, across);
         }
     }
     return true;
 }
 
-bool ThinStroke::Segment(Spot a, Spot b, bool capStart, bool capEnd) {
+void ThinStroke::Segment(Spot a, Spot b, bool capStart, bool capEnd) {
+    const Spot whole[] = {a, b};
     if (!Clip(a, b)) {
         lastPixel_.reset();
-        return true;
+        return;
     }
+    // A line cut at the picture's edge does not join the one before.
+    if (a.x != whole[0].x || a.y != whole[0].y || b.x != whole[1].x || b.y != whole[1].y)
+        lastPixel_.reset();
     int ax = Sixtyfourths(a.x), ay = Sixtyfourths(a.y);
     int bx = Sixtyfourths(b.x), by = Sixtyfourths(b.y);
     // Stepped along the longer axis ("major"); the other is "minor".
     const bool vertical = std::abs(bx - ax) < std::abs(by - ay);
     int aMajor = vertical ? ay : ax, aMinor = vertical ? ax : ay;
     int bMajor = vertical ? by : bx, bMinor = vertical ? bx : by;
-    if (aMajor == bMajor) return false;
+    if (aMajor == bMajor) return;
     const bool reversed = aMajor > bMajor;
     if (reversed) {
         std::swap(aMajor, bMajor);
@@ -108,7 +110,7 @@ bool ThinStroke::Segment(Spot a, Spot b, bool capStart, bool capEnd) {
     // A cap that reaches back to the row (column) where the line before left off starts a row
     // later, as the painter has it.
     if (capStart && lastPixel_ && (vertical ? lastPixel_->y : lastPixel_->x) == first + 1) ++first;
-    if (first == end) return false;
+    if (first == end) return;
     minor += ((first * 64) + (step > 0 ? 32 : 0) - aMajor) * step >> 6;
 
     const auto pixel = [vertical](int major, int minorFixed) {
@@ -156,7 +158,6 @@ bool ThinStroke::Segment(Spot a, Spot b, bool capStart, bool capEnd) {
         minor += step;
     } while (++first < end);
     lastPixel_ = ends;
-    return true;
 }
 
 }  // namespace raster

@@ -39,9 +39,7 @@ class ThinStroke {
     };
     enum class Direction { kNone, kRight, kLeft, kDown, kUp };
 
-    // False when the segment lit nothing inside the grown image and was not cut away entirely:
-    // the next one then starts where this one started.
-    bool Segment(Spot a, Spot b, bool capStart, bool capEnd);
+    void Segment(Spot a, Spot b, bool capStart, bool capEnd);
     // Cuts a segment to the grown image; false when nothing of it is left.
     bool Clip(Spot& a, Spot& b);
 
