@@ -35,6 +35,8 @@ void ThinStroke::Polyline(std::span<const display::Point> points) {
     }
 }
 
+// A line cut where it leaves the picture, or where it enters across the top or bottom, does not
+// join the one before; one that enters across a side still does. Found so by experiment.
 bool ThinStroke::Clip(Spot& a, Spot& b) {
     const double left = -1, right = image_.Width() + 1;
     const double top = -1, bottom = image_.Height() + 1;
@@ -53,14 +55,18 @@ bool ThinStroke::Clip(Spot& a, Spot& b) {
         const auto at = [across](const Spot& s) { return across ? s.y : s.x; };
         if (at(a) < lo) {
             if (at(b) <= lo) return false;
+            if (across) lastPixel_.reset();
             cut(a, b, lo, across);
         } else if (at(a) > hi) {
             if (at(b) >= hi) return false;
+            if (across) lastPixel_.reset();
             cut(a, b, hi, across);
         }
         if (at(b) < lo) {
+            lastPixel_.reset();
             cut(b, a, lo, across);
         } else if (at(b) > hi) {
+            lastPixel_.reset();
             cut(b, a, hi, across);
         }
     }
@@ -68,14 +74,10 @@ bool ThinStroke::Clip(Spot& a, Spot& b) {
 }
 
 void ThinStroke::Segment(Spot a, Spot b, bool capStart, bool capEnd) {
-    const Spot whole[] = {a, b};
     if (!Clip(a, b)) {
         lastPixel_.reset();
         return;
     }
-    // A line cut at the picture's edge does not join the one before.
-    if (a.x != whole[0].x || a.y != whole[0].y || b.x != whole[1].x || b.y != whole[1].y)
-        lastPixel_.reset();
     int ax = Sixtyfourths(a.x), ay = Sixtyfourths(a.y);
     int bx = Sixtyfourths(b.x), by = Sixtyfourths(b.y);
     // Stepped along the longer axis ("major"); the other is "minor".
