@@ -40,14 +40,31 @@ void DrawPolyline(Image& image, std::span<const Point> points, display::Rgb colo
     }
 }
 
+// The marks are lines along the axes; larger than designed, the painter fills each one as the
+// pen's square around every point of it, one plot pixel wide and moved half a pixel onto the
+// designed pixel, taking the device pixels whose centres fall inside.
+static_assert(std::ranges::all_of(display::kFixedMarks,
+                                  [](const display::TwipLine& l) { return l.x1 == l.x2 || l.y1 == l.y2; }));
+
 void DrawFixedMarks(Image& image, double ratio, double dpi) {
-    ThinStroke stroke(image, 0xFF000000u);
+    constexpr display::Rgb kBlack = 0xFF000000u;
+    ThinStroke stroke(image, kBlack);
+    // The device pixels whose centres lie in [lo, hi) times the ratio.
+    const auto span = [ratio](int lo, int hi) {
+        return std::pair{int(std::ceil(lo * ratio - 0.5)), int(std::ceil(hi * ratio - 0.5))};
+    };
     for (const display::TwipLine& l : display::kFixedMarks) {
-        const Point ends[] = {
-            {display::TwipsToPixels(l.x1, dpi), display::TwipsToPixels(l.y1, dpi)},
-            {display::TwipsToPixels(l.x2, dpi), display::TwipsToPixels(l.y2, dpi)}};
-        (void)ratio;
-        stroke.Polyline(ends);
+        const Point a{display::TwipsToPixels(l.x1, dpi), display::TwipsToPixels(l.y1, dpi)};
+        const Point b{display::TwipsToPixels(l.x2, dpi), display::TwipsToPixels(l.y2, dpi)};
+        if (ratio == 1) {
+            const Point ends[] = {a, b};
+            stroke.Polyline(ends);
+            continue;
+        }
+        const auto [x0, x1] = span(std::min(a.x, b.x), std::max(a.x, b.x) + 1);
+        const auto [y0, y1] = span(std::min(a.y, b.y), std::max(a.y, b.y) + 1);
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) image.Plot(x, y, kBlack);
     }
 }
 
