@@ -18,9 +18,9 @@ void DrawPolyline(Image& image, std::span<const Point> points, display::Rgb colo
     std::vector<Point> device;
     device.reserve(points.size());
     for (const Point& p : points)
-        device.push_back(ratio != 1 && HasPlace(p) ? Point{int(std::floor(p.x * ratio)),
-                                                           int(std::floor(p.y * ratio))}
-                                                   : p);
+        device.push_back(ratio != 1 && HasPlace(p)
+                             ? Point{int(std::floor(p.x * ratio)), int(std::floor(p.y * ratio))}
+                             : p);
     // Wide enough to fill every enlarged pixel, which at an uneven ratio spans one more device
     // pixel in some rows than in others.
     const int width = std::max(1, int(std::ceil(ratio - 1e-9)));
@@ -43,8 +43,9 @@ void DrawPolyline(Image& image, std::span<const Point> points, display::Rgb colo
 // The marks are lines along the axes; larger than designed, the painter fills each one as the
 // pen's square around every point of it, one plot pixel wide and moved half a pixel onto the
 // designed pixel, taking the device pixels whose centres fall inside.
-static_assert(std::ranges::all_of(display::kFixedMarks,
-                                  [](const display::TwipLine& l) { return l.x1 == l.x2 || l.y1 == l.y2; }));
+// (std::all_of: emscripten's C++ library has no std::ranges::all_of.)
+static_assert(std::all_of(display::kFixedMarks.begin(), display::kFixedMarks.end(),
+                          [](const display::TwipLine& l) { return l.x1 == l.x2 || l.y1 == l.y2; }));
 
 void DrawFixedMarks(Image& image, double ratio, double dpi) {
     constexpr display::Rgb kBlack = 0xFF000000u;

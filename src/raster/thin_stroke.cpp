@@ -147,8 +147,8 @@ void ThinStroke::Segment(Spot a, Spot b, bool capStart, bool capEnd) {
             }
         } else if (lastDirection_ == direction && dMinor <= 1 && dMajor > 1) {
             minor += step >> 1;
-            const display::Point moved = reversed ? pixel(first, minor)
-                                                  : pixel(end - 1, minor + (end - first - 1) * step);
+            const display::Point moved =
+                reversed ? pixel(first, minor) : pixel(end - 1, minor + (end - first - 1) * step);
             ends = moved;
         }
     }

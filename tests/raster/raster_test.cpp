@@ -31,23 +31,39 @@ std::vector<Point> RandomPolyline(std::mt19937& random, QSize size) {
     for (int k = 0; k < count; ++k) {
         const int d = pick(1, 40);
         switch (pick(0, 11)) {
-            case 0: at = {pick(-4, size.width() + 4), pick(-4, size.height() + 4)}; break;
-            case 1: at.x += pick(-3, 3), at.y += pick(-3, 3); break;
-            case 2: at.x += pick(-1, 1) * d; break;
-            case 3: at.y += pick(-1, 1) * d; break;
-            case 4: at.x += pick(0, 1) ? d : -d, at.y += pick(0, 1) ? d : -d; break;
-            case 5: break;  // the same point again
+            case 0:
+                at = {pick(-4, size.width() + 4), pick(-4, size.height() + 4)};
+                break;
+            case 1:
+                at.x += pick(-3, 3), at.y += pick(-3, 3);
+                break;
+            case 2:
+                at.x += pick(-1, 1) * d;
+                break;
+            case 3:
+                at.y += pick(-1, 1) * d;
+                break;
+            case 4:
+                at.x += pick(0, 1) ? d : -d, at.y += pick(0, 1) ? d : -d;
+                break;
+            case 5:
+                break;  // the same point again
             case 6: {
                 const int far = pick(0, 2) == 0 ? display::kCoordinateLimit : pick(40, 40000);
                 at = {pick(0, 1) ? far : -far, pick(-4, size.height() + 4)};
                 if (pick(0, 1)) std::swap(at.x, at.y);
                 break;
             }
-            case 7: points.push_back({pick(0, 1) ? display::kNoCoordinate : at.x,
-                                      display::kNoCoordinate});
+            case 7:
+                points.push_back(
+                    {pick(0, 1) ? display::kNoCoordinate : at.x, display::kNoCoordinate});
                 continue;
-            case 8: at.x += 2, at.y += pick(-30, 30); break;  // as a trace runs
-            default: at.x += pick(-40, 40), at.y += pick(-40, 40); break;
+            case 8:
+                at.x += 2, at.y += pick(-30, 30);
+                break;  // as a trace runs
+            default:
+                at.x += pick(-40, 40), at.y += pick(-40, 40);
+                break;
         }
         points.push_back(at);
     }
@@ -56,7 +72,8 @@ std::vector<Point> RandomPolyline(std::mt19937& random, QSize size) {
 
 std::string Describe(std::span<const Point> points) {
     std::string text;
-    for (const Point& p : points) text += " (" + std::to_string(p.x) + "," + std::to_string(p.y) + ")";
+    for (const Point& p : points)
+        text += " (" + std::to_string(p.x) + "," + std::to_string(p.y) + ")";
     return text;
 }
 
@@ -91,8 +108,7 @@ class RasterTest : public QObject {
         int compared = 0;
         for (const QSize size : sizes) {
             paint::PlotPicture picture(size, ratio);
-            raster::Image image(picture.Surface().width(), picture.Surface().height(),
-                                0xFFFFFFFFu);
+            raster::Image image(picture.Surface().width(), picture.Surface().height(), 0xFFFFFFFFu);
             for (unsigned seed = 0; seed < 1000; ++seed) {
                 std::mt19937 random(seed);
                 const std::vector<Point> points = RandomPolyline(random, size);
@@ -119,7 +135,8 @@ class RasterTest : public QObject {
         QTest::addColumn<double>("ratio");
         QTest::addColumn<double>("dpi");
         for (double ratio : kRatios)
-            for (double dpi : {96.0, 144.0}) QTest::addRow("%g at %g dpi", ratio, dpi) << ratio << dpi;
+            for (double dpi : {96.0, 144.0})
+                QTest::addRow("%g at %g dpi", ratio, dpi) << ratio << dpi;
     }
     void fixedMarks() {
         QFETCH(double, ratio);
