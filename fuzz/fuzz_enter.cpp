@@ -16,16 +16,15 @@ namespace {
 struct Scripted : entry::Dialogs {
     std::string answer;
     int messages = 0;
-    std::string InputBox(const std::string&, const std::string&, const std::string&) override {
-        return answer;
-    }
-    void MessageBox(const std::string& text, int style, const std::string& title) override {
+    void Ask(const entry::Question& q) override {
+        if (q.kind == entry::Question::Kind::Input) return Answer(answer);
         ++messages;
-        fuzz::Require(style == entry::kQuestionStyle, "refusals have the question style");
-        fuzz::Require(title == "Invalid Entry" || title == "Negative Entry" ||
-                          title == "Below Minimum " || title == "Above Maximum ",
+        fuzz::Require(q.style == entry::kQuestionStyle, "refusals have the question style");
+        fuzz::Require(q.title == "Invalid Entry" || q.title == "Negative Entry" ||
+                          q.title == "Below Minimum " || q.title == "Above Maximum ",
                       "a refusal is one of the four");
-        fuzz::Require(!text.empty(), "a refusal explains itself");
+        fuzz::Require(!q.prompt.empty(), "a refusal explains itself");
+        Answer("");
     }
 };
 
@@ -43,7 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     dialogs.answer.assign(reinterpret_cast<const char*>(data) + 2 * sizeof(float) + 1,
                           size - 2 * sizeof(float) - 1);
     sim::Value target(7, "07");
-    entry::EnterParameter(dialogs, target, {"Prompt", "Title", nonNegative, max, min, "NOTE"});
+    auto entry =
+        entry::EnterParameter(dialogs, target, {"Prompt", "Title", nonNegative, max, min, "NOTE"});
+    entry.Start();
+    fuzz::Require(entry.Done(), "answered at once, the entry ends at once");
     if (dialogs.answer.empty() || dialogs.messages > 0) {
         fuzz::Require(target.typed == "07" && target.number == 7, "a refusal changes nothing");
         fuzz::Require(dialogs.messages == (dialogs.answer.empty() ? 0 : 1),

@@ -3,10 +3,11 @@
 // How a user's action travels through the program:
 //
 //   click / menu / slider / timer
-//     → a handler of the session, by the element's name (run control, zoom, meter, trace boxes,
-//       the tick), or of Form1 (the handler files of later concepts)
+//     → a handler of the session, by the element's name (run control, entry, presets, load
+//       types, modes, zoom, meter, trace boxes, help, the tick)
 //     → SetControlState switches whole groups of elements (control_state.cpp);
-//       entry handlers change the parameters in Model() and rewrite their value labels
+//       entry handlers change the parameters in Model() and rewrite their value labels, asking
+//       their questions through modal dialogs (QuestionAsked)
 //     → Simulate derives the run's quantities (sim::PrepareRun) and starts Timer1
 //     → each Timer1 tick advances the line point by point, processing pending events after
 //       every point, and builds the trace points while it shifts the line (session/tick.cpp)
@@ -22,14 +23,16 @@
 #include <QSlider>
 
 #include "app/client_area.h"
+#include "app/help_windows.h"
 #include "app/plot_area.h"
 #include "app/qt_dialogs.h"
 
 namespace app {
 
-Form1::Form1(std::unique_ptr<entry::Dialogs> dialogs, QWidget* parent)
-    : QMainWindow(parent), dialogs_(std::move(dialogs)) {
-    if (!dialogs_) dialogs_ = std::make_unique<QtDialogs>(this);
+Form1::Form1(Answerer answerer, QWidget* parent)
+    : QMainWindow(parent), answerer_(std::move(answerer)) {
+    if (!answerer_)
+        answerer_ = [this](const entry::Question& question) { return AskModally(this, question); };
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Corvane"));
     dpi_ = logicalDpiX();
@@ -53,15 +56,19 @@ void Form1::SurfaceChanged() { client->update(); }
 // The handlers of each concept are connected here, once, before start-up shows the window.
 void Form1::WireHandlers() {
     WireRunControl();
-    WireEntry();
-    WireLoadTypes();
-    WireModes();
     WirePlotReading();
-    WireHelp();
     SetUpKeyboard();
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { session_.Click("cmdCancel"); });
-    connect(mnuExit, &QAction::triggered, this, [this] { session_.Click("mnuExit"); });
 }
+
+// A modal dialog: the answer is given before the session's question returns, and the run goes
+// on behind the dialog meanwhile.
+void Form1::QuestionAsked(const entry::Question& question) {
+    session_.Answer(answerer_(question));
+}
+
+void Form1::HelpShown() { ShowHelp(this); }
+
+void Form1::AboutShown() { ShowAbout(this); }
 
 // Closing the window through its frame ends the program as Exit does, with its other windows.
 void Form1::closeEvent(QCloseEvent* event) {

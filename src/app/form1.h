@@ -7,30 +7,25 @@
 // file:
 //   form1.cpp          construction, element access, Exit
 //   form1_layout.cpp   widgets, menus and schematic built from their tables
-//   startup.cpp        the start-up sequence and the value labels
+//   form1.cpp          also the questions (modal dialogs) and the help windows shown
+//   startup.cpp        the start-up around the session's own: larger labels, show, tooltips
 //   element_flags.cpp  the flags of named elements, read from the session's store and shown
-//   run_view.cpp       the run's elements wired to the session; Timer1, the status line, the
-//                      pointer and the traces as the session reports them
-//   plot_reading.cpp   the zoom buttons and the plot's presses forwarded; clears, back colours
-//   help_menu.cpp      Help Text and About Corvane
-//   setup_entry.cpp    entry buttons, preset menu items, the held parameter
-//   load_type.cpp      the load option buttons and the load symbol
-//   modes.cpp          Normal/Advanced mode, single/cascaded line
-// Each of these files that has handlers declares them and a private Wire… function in the two
-// marked sections below; WireHandlers() in form1.cpp calls every Wire… function once, and each
-// connects its own elements' signals to its own handlers. A new concept follows the same pattern.
+//   run_view.cpp       the slider and Timer1 wired to the session; the timer, the status line,
+//                      the captions, the pointer and the traces as the session reports them
+//   plot_reading.cpp   the plot's presses forwarded; clears, back colours
+//   load_type.cpp      the load symbol
+// Every button click, menu item and box change goes to the session by the element's name
+// (form1_layout.cpp, element_flags.cpp); the session decides what it does.
 
 #include <QHash>
 #include <QImage>
 #include <QMainWindow>
 #include <QString>
-#include <memory>
+#include <functional>
 #include <string_view>
 
 #include "display/trace_points.h"
-#include "entry/coupling.h"
 #include "entry/dialogs.h"
-#include "entry/effects.h"
 #include "session/control_state.h"
 #include "session/element_store.h"
 #include "session/session.h"
@@ -56,9 +51,11 @@ QString HeldOption(int index);
 class Form1 : public QMainWindow, public session::View {
     Q_OBJECT
   public:
-    // Runs the whole start-up and shows the window. `dialogs` answers the input and message
-    // boxes; without one the window asks the user through modal Qt dialogs.
-    explicit Form1(std::unique_ptr<entry::Dialogs> dialogs = nullptr, QWidget* parent = nullptr);
+    // Answers an input box or a message box before it returns: the typed text, "" for Cancel.
+    using Answerer = std::function<std::string(const entry::Question&)>;
+    // Runs the whole start-up and shows the window. `answerer` answers the session's questions;
+    // without one the window asks the user through modal Qt dialogs.
+    explicit Form1(Answerer answerer = {}, QWidget* parent = nullptr);
     ~Form1() override;
 
     // ---- elements by name (widgets, schematic pieces, menus and menu items, Timer1) ----
@@ -84,7 +81,6 @@ class Form1 : public QMainWindow, public session::View {
     // ---- state the window shows ----
     sim::Model& Model() { return session_.Model(); }
     const sim::Model& Model() const { return session_.Model(); }
-    entry::Dialogs& Dialogs() { return *dialogs_; }
 
     // The window's own drawing surface (the load symbol), in designed pixels of the client
     // area; its pixel ratio is the layout scale times the screen's.
@@ -110,36 +106,9 @@ class Form1 : public QMainWindow, public session::View {
     QCheckBox *chkVoltage = nullptr, *chkCurrent = nullptr, *chkEnvelope = nullptr;
     QAction *mnuAdvanced = nullptr, *mnuCascadedLine = nullptr, *mnuExit = nullptr;
 
-    // ---- handlers of later concepts go here (entry commands, presets, load types, modes,
-    // zoom and meter, help) ----
-
-    // ---- setting up a circuit (setup_entry.cpp, load_type.cpp, modes.cpp) ----
-    // One handler per kind of element; it learns which element from the sender's name, and the
-    // tables of the entry library say what that element does.
-    void EntryButton_Click();  // an entry button: the checked entry of its parameter
-    void PresetItem_Click();   // a preset menu item, including the "Enter ..." items
-    // Connected to the option buttons' change of selection; `selected` is false for the button
-    // that lost it.
-    void optParameter_Click(bool selected);
-    void LoadOption_Click(bool selected);  // one of the six load option buttons
-    void ModeItem_Click();                 // Normal, Advanced, Single Line, Cascaded Line
-    void RunEntryCommand(const QString& name);
-    void ApplyPreset(const QString& item);
-    void SelectLoadType(const QString& loadType);
-    void HideLoadMenus();
-    void ChooseMode(const QString& item);
-    // Control steps, then label captions, then the check mark, in this order.
-    void ApplyEffects(const entry::Effects& effects);
-    // The coupled buttons' enabled flags, the held parameter and the timer, as they are now.
-    entry::CouplingState CouplingNow() const;
-
     // plot_reading.cpp: the zoom buttons and the meter box, read by the tests
     QPushButton *cmdZoomIn = nullptr, *cmdZoomOut = nullptr;
     QCheckBox* chkMeter = nullptr;
-
-    // help_menu.cpp: the help window and the about box, both non-modal
-    void mnuHelpText_Click();
-    void mnuAboutCorvane_Click();
 
     // ---- session::View: Timer1, the status line, the pointer and the traces (run_view.cpp),
     // the plot's clears and back colour and the message boxes (plot_reading.cpp) ----
@@ -147,6 +116,8 @@ class Form1 : public QMainWindow, public session::View {
     void TimerStopped() override;
     void TimerIntervalChanged(int interval) override;
     void StatusTextChanged(const std::string& text) override;
+    void CaptionChanged(const std::string& name, const std::string& text) override;
+    void SliderMoved(int value) override;
     void PointerChanged(session::Pointer shape) override;
     int PlotInnerWidth() const override;
     int PlotInnerHeight() const override;
@@ -158,7 +129,12 @@ class Form1 : public QMainWindow, public session::View {
     // plot_reading.cpp
     void PlotCleared() override;
     void PlotBackColourChanged(display::Rgb colour) override;
-    entry::Dialogs& Questions() override;
+    // load_type.cpp
+    void LoadShown(const std::string& loadType) override;
+    // form1.cpp
+    void QuestionAsked(const entry::Question& question) override;
+    void HelpShown() override;
+    void AboutShown() override;
     void ProgramEnded() override;
 
   protected:
@@ -177,15 +153,8 @@ class Form1 : public QMainWindow, public session::View {
     void WireHandlers();
     void WireRunControl();
     void Startup();
-    void FillValueLabels();
-    void DrawStartLoad();
-    // ---- Wire… functions of later concepts go here; WireHandlers() calls each once ----
-    void WireEntry();
-    void WireLoadTypes();
-    void WireModes();
     void PaintLoad(const QString& loadType, bool eraseFirst);
     void WirePlotReading();
-    void WireHelp();
     // keyboard.cpp: the Tab order, the screen reader's names, the option buttons' focus
     void SetUpKeyboard();
     void OptionFocus(bool selected);
@@ -193,7 +162,7 @@ class Form1 : public QMainWindow, public session::View {
     QImage NewSurface(double s) const;
 
     session::Session session_{*this};
-    std::unique_ptr<entry::Dialogs> dialogs_;
+    Answerer answerer_;
     QHash<QString, QWidget*> widgets_;
     QHash<QString, QAction*> actions_;
     QHash<QString, QObject*> others_;  // Timer1

@@ -124,8 +124,12 @@ void Form1::BuildElements() {
         }
         widgets_.insert(name, widget);
         ShowStartFlags(name);
+        // Every button's click and every box's change goes to the session by name.
         if (auto* box = qobject_cast<QAbstractButton*>(widget); box && box->isCheckable())
             connect(box, &QAbstractButton::toggled, this, &Form1::ElementToggled);
+        else if (auto* pushButton = qobject_cast<QPushButton*>(widget))
+            connect(pushButton, &QPushButton::clicked, this,
+                    [this, key = name.toStdString()] { session_.Click(key); });
     }
 
     auto button = [this](const char* name) {
@@ -165,6 +169,8 @@ void Form1::BuildMenus() {
             if (action->isCheckable()) {
                 connect(action, &QAction::triggered, action, &QAction::toggle);
             }
+            connect(action, &QAction::triggered, this,
+                    [this, key = name.toStdString()] { session_.Click(key); });
         }
         action->setObjectName(name);
         actions_.insert(name, action);

@@ -1,5 +1,4 @@
-// Reading the plot as the window shows it: the zoom buttons and the plot's presses and releases
-// go to the session by name (the trace and envelope boxes go there with every check box, see
+// Reading the plot as the window shows it: the plot's presses and releases go to the session (the trace and envelope boxes go there with every check box, see
 // element_flags.cpp), and the session's clears and back colours are put on Picture1.
 
 #include <QCheckBox>
@@ -28,8 +27,6 @@ void Form1::WirePlotReading() {
     cmdZoomIn = qobject_cast<QPushButton*>(Element(QStringLiteral("cmdZoomIn")));
     cmdZoomOut = qobject_cast<QPushButton*>(Element(QStringLiteral("cmdZoomOut")));
     chkMeter = qobject_cast<QCheckBox*>(Element(QStringLiteral("chkMeter")));
-    connect(cmdZoomIn, &QPushButton::clicked, this, [this] { session_.Click("cmdZoomIn"); });
-    connect(cmdZoomOut, &QPushButton::clicked, this, [this] { session_.Click("cmdZoomOut"); });
     connect(Picture1, &PlotArea::MousePressed, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
                 session_.PlotPress(ButtonOf(button), x, y);
@@ -44,6 +41,5 @@ void Form1::PlotCleared() { Picture1->Clear(); }
 
 void Form1::PlotBackColourChanged(display::Rgb colour) { Picture1->SetBackColor(QColor(colour)); }
 
-entry::Dialogs& Form1::Questions() { return Dialogs(); }
 
 }  // namespace app

@@ -32,22 +32,21 @@ QMessageBox::Icon IconOf(int style) {
 
 }  // namespace
 
-std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title,
-                                const std::string& defaultText) {
-    QInputDialog dialog(owner_);
-    dialog.setWindowTitle(QString::fromStdString(title));
-    dialog.setLabelText(Shown(prompt));
-    dialog.setTextValue(QString::fromStdString(defaultText));
+std::string AskModally(QWidget* owner, const entry::Question& question) {
+    if (question.kind == entry::Question::Kind::Message) {
+        QMessageBox box(IconOf(question.style), QString::fromStdString(question.title),
+                        Shown(question.prompt), QMessageBox::Ok, owner);
+        box.exec();
+        return {};
+    }
+    QInputDialog dialog(owner);
+    dialog.setWindowTitle(QString::fromStdString(question.title));
+    dialog.setLabelText(Shown(question.prompt));
+    dialog.setTextValue(QString::fromStdString(question.defaultText));
     dialog.setInputMode(QInputDialog::TextInput);
     // Cancel answers with an empty text, exactly like confirming an emptied field.
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.textValue().toStdString();
-}
-
-void QtDialogs::MessageBox(const std::string& text, int style, const std::string& title) {
-    QMessageBox box(IconOf(style), QString::fromStdString(title), Shown(text), QMessageBox::Ok,
-                    owner_);
-    box.exec();
 }
 
 }  // namespace app

@@ -1,5 +1,5 @@
 #pragma once
-// The input and message boxes of the entry, answered by the user through modal Qt dialogs.
+// The input and message boxes of the session, answered by the user through modal Qt dialogs.
 
 #include "entry/dialogs.h"
 
@@ -7,18 +7,8 @@ class QWidget;
 
 namespace app {
 
-// Message styles the window uses: 32 a question mark, 48 an exclamation mark; one OK button.
-inline constexpr int kExclamationStyle = 48;
-
-class QtDialogs : public entry::Dialogs {
-  public:
-    explicit QtDialogs(QWidget* owner) : owner_(owner) {}
-    std::string InputBox(const std::string& prompt, const std::string& title,
-                         const std::string& defaultText) override;
-    void MessageBox(const std::string& text, int style, const std::string& title) override;
-
-  private:
-    QWidget* owner_;
-};
+// Shows the question as a modal dialog (QInputDialog or QMessageBox) over `owner` and returns the
+// answer: the typed text, or "" for Cancel and for a message box's OK.
+std::string AskModally(QWidget* owner, const entry::Question& question);
 
 }  // namespace app

@@ -1,10 +1,9 @@
-// The run as the window shows it. Its elements forward each click and slider change to the
-// session by name, Timer1's timeout runs the session's tick, and the session's reports are put
+// The run as the window shows it. The slider's changes go to the session by name, Timer1's timeout runs the session's tick, and the session's reports are put
 // on the QTimer, the status line and the plot, exactly as told.
 
 #include <QApplication>
 #include <QLabel>
-#include <QPushButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
 
@@ -16,10 +15,6 @@ namespace app {
 
 void Form1::WireRunControl() {
     Timer1->setTimerType(Qt::PreciseTimer);  // an even pace at 20 ms
-    for (QPushButton* button : {cmdSimulate, cmdStop, cmdStep, cmdContinue}) {
-        connect(button, &QPushButton::clicked, this,
-                [this, name = button->objectName().toStdString()] { session_.Click(name); });
-    }
     connect(sldSpeedControl, &QSlider::valueChanged, this,
             [this](int value) { session_.Change("sldSpeedControl", value); });
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
@@ -37,6 +32,16 @@ void Form1::TimerIntervalChanged(int interval) { Timer1->setInterval(interval); 
 
 void Form1::StatusTextChanged(const std::string& text) {
     lblDisplay->setText(QString::fromStdString(text));
+}
+
+void Form1::CaptionChanged(const std::string& name, const std::string& text) {
+    if (auto* label = qobject_cast<QLabel*>(Element(QString::fromStdString(name))))
+        label->setText(QString::fromStdString(text));
+}
+
+void Form1::SliderMoved(int value) {
+    const QSignalBlocker quiet(sldSpeedControl);
+    sldSpeedControl->setValue(value);
 }
 
 void Form1::PointerChanged(session::Pointer shape) {

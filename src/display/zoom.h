@@ -22,11 +22,12 @@ inline constexpr int kExclamationStyle = 48;
 bool ZoomLimitExceeded(double zoom, double limit, std::string_view direction);
 
 // Answers whether `zoom` may stand; beyond the limit it first shows the refusal.
-bool CheckZoomLimit(entry::Dialogs& dialogs, double zoom, double limit, std::string_view direction);
+entry::Task<bool> CheckZoomLimit(entry::Dialogs& dialogs, double zoom, double limit,
+                                 std::string direction);
 
 // The factor after a click on Zoom In or Zoom Out: doubled or halved, or the present one kept
 // after the refusal. The window then redraws if the timer is off and writes the tick readout.
-double ZoomIn(entry::Dialogs& dialogs, double zoomFactor);
-double ZoomOut(entry::Dialogs& dialogs, double zoomFactor);
+entry::Task<double> ZoomIn(entry::Dialogs& dialogs, double zoomFactor);
+entry::Task<double> ZoomOut(entry::Dialogs& dialogs, double zoomFactor);
 
 }  // namespace display

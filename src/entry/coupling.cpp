@@ -37,8 +37,8 @@ std::vector<LabelText> RecomputeCoupling(sim::Model& m, std::string_view changed
     return labels;
 }
 
-void ShowCyclesNote(Dialogs& dialogs) {
-    dialogs.MessageBox("Note: This will change either the Frequency\n\r or the Length of the Line",
+Dialogs::Asked ShowCyclesNote(Dialogs& dialogs) {
+    return dialogs.MessageBox("Note: This will change either the Frequency\n\r or the Length of the Line",
                        kQuestionStyle, "Cycles/Length ");
 }
 

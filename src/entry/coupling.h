@@ -37,7 +37,7 @@ std::vector<LabelText> RecomputeCoupling(sim::Model& model, std::string_view cha
                                          const CouplingButtons& buttons);
 
 // The note shown before a preset cycles value is applied.
-void ShowCyclesNote(Dialogs& dialogs);
+Dialogs::Asked ShowCyclesNote(Dialogs& dialogs);
 
 // After a new CyclesPerLength. During a free run the recomputation needs the coupled buttons
 // enabled for a moment: the returned steps lift the run's set-up state and restore it, and the

@@ -10,46 +10,52 @@ namespace {
 const std::string kNewLine = "\r\n";
 }
 
-void ShowInvalidEntry(Dialogs& dialogs, const std::string& typed) {
-    dialogs.MessageBox(
+Dialogs::Asked ShowInvalidEntry(Dialogs& dialogs, const std::string& typed) {
+    return dialogs.MessageBox(
         "Please Enter a Valid Numerical Expression" + kNewLine + typed + "  was entered.",
         kQuestionStyle, "Invalid Entry");
 }
 
-void ShowNegativeEntry(Dialogs& dialogs, const std::string& typed) {
-    dialogs.MessageBox("This Parameter Cannot be Negative" + kNewLine + typed + "  was entered.",
+Dialogs::Asked ShowNegativeEntry(Dialogs& dialogs, const std::string& typed) {
+    return dialogs.MessageBox("This Parameter Cannot be Negative" + kNewLine + typed + "  was entered.",
                        kQuestionStyle, "Negative Entry");
 }
 
-void ShowBelowMinimum(Dialogs& dialogs, const std::string& /*typed: not shown*/) {
-    dialogs.MessageBox("This Number Entered is Below the Minimum for this Parameter" + kNewLine +
+Dialogs::Asked ShowBelowMinimum(Dialogs& dialogs, const std::string& /*typed: not shown*/) {
+    return dialogs.MessageBox("This Number Entered is Below the Minimum for this Parameter" + kNewLine +
                            "Please Enter a Larger Value",
                        kQuestionStyle, "Below Minimum ");
 }
 
-void ShowAboveMaximum(Dialogs& dialogs, const std::string& /*typed: not shown*/,
+Dialogs::Asked ShowAboveMaximum(Dialogs& dialogs, const std::string& /*typed: not shown*/,
                       const std::string& note) {
-    dialogs.MessageBox("This Number Entered is Above the Maximum for this Parameter" + kNewLine +
+    return dialogs.MessageBox("This Number Entered is Above the Maximum for this Parameter" + kNewLine +
                            "Please Enter a Smaller Value" + kNewLine + note,
                        kQuestionStyle, "Above Maximum ");
 }
 
-void EnterParameter(Dialogs& dialogs, sim::Value& target, const EntryRequest& request) {
+Task<> EnterParameter(Dialogs& dialogs, sim::Value& target, EntryRequest request) {
     const std::string present = target.isTyped() ? target.typed : GeneralText(target.number);
-    const std::string typed = dialogs.InputBox(request.prompt, request.title, present);
-    if (typed.empty()) return;
+    const std::string typed = co_await dialogs.InputBox(request.prompt, request.title, present);
+    if (typed.empty()) co_return;
     const auto number = ParseNumber(typed);
-    if (!number) return ShowInvalidEntry(dialogs, typed);
+    if (!number) {
+        co_await ShowInvalidEntry(dialogs, typed);
+        co_return;
+    }
     switch (CheckLimits(*number, {request.min, request.max, request.nonNegativeOnly})) {
         case LimitCheck::Negative:
-            return ShowNegativeEntry(dialogs, typed);
+            co_await ShowNegativeEntry(dialogs, typed);
+            break;
         case LimitCheck::AboveMaximum:
-            return ShowAboveMaximum(dialogs, typed, request.note);
+            co_await ShowAboveMaximum(dialogs, typed, request.note);
+            break;
         case LimitCheck::BelowMinimum:
-            return ShowBelowMinimum(dialogs, typed);
+            co_await ShowBelowMinimum(dialogs, typed);
+            break;
         case LimitCheck::Within:
             target = sim::Value(*number, typed);
-            return;
+            break;
     }
 }
 

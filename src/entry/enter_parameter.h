@@ -18,13 +18,14 @@ struct EntryRequest {
 // Asks for a number with the target's present value as default text. An empty answer
 // (cancel) changes nothing silently; a refusal explains itself in a message and changes
 // nothing; an accepted number is stored as the text the user typed. The caller cannot tell
-// which happened and refreshes its label either way.
-void EnterParameter(Dialogs& dialogs, sim::Value& target, const EntryRequest& request);
+// which happened and refreshes its label either way. `target` must outlive the entry.
+Task<> EnterParameter(Dialogs& dialogs, sim::Value& target, EntryRequest request);
 
 // The four refusals; every line break is carriage return + line feed.
-void ShowInvalidEntry(Dialogs& dialogs, const std::string& typed);
-void ShowNegativeEntry(Dialogs& dialogs, const std::string& typed);
-void ShowBelowMinimum(Dialogs& dialogs, const std::string& typed);
-void ShowAboveMaximum(Dialogs& dialogs, const std::string& typed, const std::string& note);
+Dialogs::Asked ShowInvalidEntry(Dialogs& dialogs, const std::string& typed);
+Dialogs::Asked ShowNegativeEntry(Dialogs& dialogs, const std::string& typed);
+Dialogs::Asked ShowBelowMinimum(Dialogs& dialogs, const std::string& typed);
+Dialogs::Asked ShowAboveMaximum(Dialogs& dialogs, const std::string& typed,
+                                const std::string& note);
 
 }  // namespace entry

@@ -187,12 +187,12 @@ std::vector<LabelText> StartUpLabels(const sim::Model& model) {
     return labels;
 }
 
-std::optional<Effects> RunEntryCommand(std::string_view name, sim::Model& model, Dialogs& dialogs,
-                                       const CouplingState& coupling) {
+Task<std::optional<Effects>> RunEntryCommand(std::string name, sim::Model& model, Dialogs& dialogs,
+                                             CouplingState coupling) {
     const EntryCommand* command = FindEntryCommand(name);
-    if (!command) return std::nullopt;
+    if (!command) co_return std::nullopt;
     sim::Value& target = model.*command->field;
-    EnterParameter(dialogs, target, RequestFor(*command, model));
+    co_await EnterParameter(dialogs, target, RequestFor(*command, model));
 
     // From here on the same steps run whether the entry was accepted, refused or cancelled.
     if (command->then == Then::RoundToWhole) target = std::nearbyint(target.number);
@@ -221,7 +221,7 @@ std::optional<Effects> RunEntryCommand(std::string_view name, sim::Model& model,
             RecomputeDerived(command->then, model);
             break;
     }
-    return effects;
+    co_return effects;
 }
 
 }  // namespace entry

@@ -68,9 +68,9 @@ EntryRequest RequestFor(const EntryCommand& command, const sim::Model& model);
 // timings, the label, and the recomputation, whatever the entry's outcome. Returns nothing
 // for a name that is not an entry command. The window fills `coupling` from its own flags
 // (the three coupled buttons' enabled state, the selected optParameter, whether Timer1 runs)
-// and then applies the returned Effects.
-std::optional<Effects> RunEntryCommand(std::string_view name, sim::Model& model, Dialogs& dialogs,
-                                       const CouplingState& coupling);
+// and then applies the returned Effects. `model` must outlive the entry.
+Task<std::optional<Effects>> RunEntryCommand(std::string name, sim::Model& model, Dialogs& dialogs,
+                                             CouplingState coupling);
 
 // Recomputes what `then` names (not the coupling: RunEntryCommand does that).
 void RecomputeDerived(Then then, sim::Model& model);

@@ -144,38 +144,38 @@ const Preset* FindPreset(std::string_view item) {
     return nullptr;
 }
 
-std::optional<Effects> ApplyPreset(std::string_view item, sim::Model& model, Dialogs& dialogs,
-                                   const CouplingState& coupling) {
+Task<std::optional<Effects>> ApplyPreset(std::string item, sim::Model& model, Dialogs& dialogs,
+                                         CouplingState coupling) {
     const Preset* preset = FindPreset(item);
-    if (!preset) return std::nullopt;
+    if (!preset) co_return std::nullopt;
     Effects effects;
     switch (preset->kind) {
         case PresetKind::Enter:
-            return RunEntryCommand(preset->runs, model, dialogs, coupling);
+            co_return co_await RunEntryCommand(std::string(preset->runs), model, dialogs, coupling);
         case PresetKind::Source:
             model.SourceType = std::string(preset->sourceType);
             model.SourceTicks = 0;  // the new waveform starts at its beginning
             effects.controlSteps.push_back({"Unchecked", "Source"});
             effects.checkItem = std::string(preset->item);
-            return effects;
+            co_return effects;
         case PresetKind::Cycles: {
             model.CyclesPerLength = preset->value;
-            ShowCyclesNote(dialogs);
+            co_await ShowCyclesNote(dialogs);
             effects.labels.push_back(
                 {"lblCycles_Len", FormatValue(model.CyclesPerLength) + " Cycles/LineLength"});
             Effects applied = ApplyCyclesChange(model, coupling);
             effects.controlSteps = std::move(applied.controlSteps);
             effects.labels.insert(effects.labels.end(), applied.labels.begin(),
                                   applied.labels.end());
-            return effects;
+            co_return effects;
         }
         case PresetKind::Value:
             SetNumber(preset->parameter, preset->value, preset->infinite, model, effects);
             if (!preset->secondParameter.empty())
                 SetNumber(preset->secondParameter, preset->secondValue, false, model, effects);
-            return effects;
+            co_return effects;
     }
-    return std::nullopt;
+    co_return std::nullopt;
 }
 
 }  // namespace entry

@@ -37,7 +37,8 @@ const Preset* FindPreset(std::string_view item);
 
 // Applies a menu item to the model. Shows the cycles note (before any label changes) and, for
 // an "Enter" item, the entry's dialogs. Returns nothing for a name that is no preset item.
-std::optional<Effects> ApplyPreset(std::string_view item, sim::Model& model, Dialogs& dialogs,
-                                   const CouplingState& coupling);
+// `model` must outlive the entry.
+Task<std::optional<Effects>> ApplyPreset(std::string item, sim::Model& model, Dialogs& dialogs,
+                                         CouplingState coupling);
 
 }  // namespace entry

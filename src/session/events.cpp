@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <span>
 
+#include "entry/entry_commands.h"
+#include "entry/presets.h"
+#include "session/control_state.h"
 #include "session/session.h"
 
 namespace session {
@@ -25,6 +28,7 @@ constexpr HandlerRow<Clicked> kClickHandlers[] = {
     {"cmdStep", &Session::cmdStep_Click},         {"cmdContinue", &Session::cmdContinue_Click},
     {"cmdZoomIn", &Session::cmdZoomIn_Click},     {"cmdZoomOut", &Session::cmdZoomOut_Click},
     {"cmdCancel", &Session::ExitProgram},         {"mnuExit", &Session::ExitProgram},
+    {"mnuHelpText", &Session::mnuHelpText_Click}, {"mnuAboutCorvane", &Session::mnuAboutCorvane_Click},
 };
 constexpr HandlerRow<Clicked> kToggleHandlers[] = {
     {"chkVoltage", &Session::chkTrace_Click},
@@ -45,29 +49,45 @@ Handler HandlerOf(std::span<const HandlerRow<Handler>> rows, std::string_view na
 
 }  // namespace
 
+// The entry buttons and the preset and mode items are found in the entry's own tables.
 void Session::Click(std::string_view name) {
-    if (!store_.Usable(name)) return;
-    if (const Clicked handler = HandlerOf<Clicked>(kClickHandlers, name)) (this->*handler)();
+    if (!Accepts(name)) return;
+    if (const Clicked handler = HandlerOf<Clicked>(kClickHandlers, name))
+        (this->*handler)();
+    else if (entry::FindPreset(name))
+        PresetItem_Click(name);
+    else if (entry::FindEntryCommand(name))
+        EntryButton_Click(name);
+    else
+        ModeItem_Click(name);
 }
 
-// The new state is in the store before the handler runs, so the handler reads it.
+// The new state is in the store before the handler runs, so the handler reads it. An option
+// button's handler runs for the one that became selected, not for the one that lost it.
 void Session::Toggle(std::string_view name, bool checked) {
-    if (!store_.Usable(name) || store_.Get(name, Flag::Checked) == checked) return;
+    if (!Accepts(name) || store_.Get(name, Flag::Checked) == checked) return;
     store_.Set(name, Flag::Checked, checked);
     if (const Clicked handler = HandlerOf<Clicked>(kToggleHandlers, name)) (this->*handler)();
+    if (!checked) return;
+    if (HeldIndex(store_) >= 0 && name == HeldOption(HeldIndex(store_))) optParameter_Click();
+    LoadOption_Click(name);  // nothing for a name that is no load option
 }
 
 void Session::Change(std::string_view name, int value) {
-    if (!store_.Usable(name)) return;
+    if (!Accepts(name)) return;
     if (const Changed handler = HandlerOf<Changed>(kChangeHandlers, name)) (this->*handler)(value);
 }
 
 void Session::PlotPress(MouseButton button, int x, int y) {
-    if (store_.Usable("Picture1")) Picture1_MouseDown(button, x, y);
+    if (Accepts("Picture1")) Picture1_MouseDown(button, x, y);
 }
 
 void Session::PlotRelease(MouseButton button, int x, int y) {
-    if (store_.Usable("Picture1")) Picture1_MouseUp(button, x, y);
+    if (Accepts("Picture1")) Picture1_MouseUp(button, x, y);
+}
+
+bool Session::Accepts(std::string_view name) const {
+    return store_.Usable(name) && !questions_.Pending() && !ending_;
 }
 
 }  // namespace session

@@ -3,20 +3,9 @@
 // status line; the traces themselves are drawn by the tick, or by RedrawPlot while halted.
 
 #include "display/plot_colours.h"
-#include "display/zoom.h"
 #include "session/session.h"
 
 namespace session {
-
-void Session::cmdZoomIn_Click() {
-    ZoomFactor = display::ZoomIn(view_.Questions(), ZoomFactor);
-    ShowZoom();
-}
-
-void Session::cmdZoomOut_Click() {
-    ZoomFactor = display::ZoomOut(view_.Questions(), ZoomFactor);
-    ShowZoom();
-}
 
 // While the timer runs the next tick draws at the new scale; halted, the step on screen is
 // drawn again at once. The refused click at a limit goes through here as well, unchanged.

@@ -22,9 +22,12 @@ void Session::UpdateDisplay(std::string_view mode, float x, float y) {
     }
 }
 
+// A question waiting for its answer is withdrawn with the entry that asked it; one being shown by
+// a modal dialog right now goes when the session does, as that entry is still on the stack.
 void Session::ExitProgram() {
     if (ending_) return;
     ending_ = true;
+    if (!questions_.Showing()) asking_.reset();
     StopTimer();
     view_.ProgramEnded();
 }

@@ -8,14 +8,23 @@
 //   run_control.cpp  Simulate, Stop, Step, Continue, the speed slider
 //   tick.cpp         the tick of Timer1
 //   plot_reading.cpp the vertical zoom, the meter, the trace check boxes and the envelope
+//   setup.cpp        start-up, the entry buttons, presets, held parameter, load types, modes
+//   asking.cpp       the entry running as a coroutine, its questions and their answers
 //   events.cpp       the user's events by element name, refused on an element not usable now
 
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "display/trace_points.h"
+#include "entry/coupling.h"
+#include "entry/effects.h"
+#include "entry/task.h"
 #include "session/element_store.h"
+#include "session/questions.h"
 #include "session/view.h"
 #include "sim/model.h"
 
@@ -37,13 +46,41 @@ class Session {
     // ---- the user's events by element name (events.cpp) ----
     // Each runs the element's handler, unless the user cannot use the element now (greyed
     // itself or by its frame, hidden, or in a hidden menu): then the event is ignored, as a
-    // real toolkit ignores it. A check box or option button that already shows `checked`, like
-    // a name without a handler, runs nothing. `x` and `y` are pixels of the plot's inner area.
+    // real toolkit ignores it, and while a question waits for its answer, as a modal box refuses
+    // them. A check box or option button that already shows `checked`, like a name without a
+    // handler, runs nothing; an option button runs its handler when it becomes selected. `x`
+    // and `y` are pixels of the plot's inner area.
     void Click(std::string_view name);
     void Toggle(std::string_view name, bool checked);
     void Change(std::string_view name, int value);
     void PlotPress(MouseButton button, int x, int y);
     void PlotRelease(MouseButton button, int x, int y);
+
+    // ---- questions (asking.cpp) ----
+    // The input box or message box waiting for its answer, or null.
+    const entry::Question* PendingQuestion() const { return questions_.Pending(); }
+    // The answer to the pending question (the typed text, "" for Cancel or a message's OK); the
+    // entry that asked goes on from where it stopped.
+    void Answer(std::string text);
+
+    // ---- setting up a circuit (setup.cpp) ----
+    // The start-up sequence, once; the view shows the window before it.
+    void Startup();
+    void EntryButton_Click(std::string_view name);  // the checked entry of the button's parameter
+    void PresetItem_Click(std::string_view item);   // the "Enter ..." items included
+    void optParameter_Click();                      // another held parameter selected
+    void LoadOption_Click(std::string_view option);  // another load option selected
+    void ModeItem_Click(std::string_view item);      // Normal, Advanced, Single/Cascaded Line
+    // Nothing is recomputed: the next run start derives the load's quantities afresh.
+    void SelectLoadType(std::string_view loadType);
+    // Control steps, then label captions, then the check mark, in this order.
+    void ApplyEffects(const entry::Effects& effects);
+    // The coupled buttons' own enabled flags, the held parameter and the timer, as they are now.
+    entry::CouplingState CouplingNow() const;
+    // A captioned element's text: as last set, else as the element table creates it.
+    std::string Caption(std::string_view name) const;
+    void mnuHelpText_Click() { view_.HelpShown(); }
+    void mnuAboutCorvane_Click() { view_.AboutShown(); }
 
     // ---- run control ----
     void cmdSimulate_Click();
@@ -84,6 +121,14 @@ class Session {
     bool Ending() const { return ending_; }
 
   private:
+    // The user can use the element now, and no question waits for its answer.
+    bool Accepts(std::string_view name) const;
+    // Runs an entry (or a zoom) that may ask questions; it goes on at each answer. One at a time:
+    // the events that start one are refused while another waits.
+    void StartAsking(entry::Task<> asking);
+    entry::Task<> ApplyWhenAnswered(entry::Task<std::optional<entry::Effects>> entry);
+    entry::Task<> Zoom(bool in);
+    void SetCaption(std::string_view name, std::string text);
     void StartTimer(int interval);
     void StopTimer();
     // Switching on a timer that already runs keeps its rhythm.
@@ -99,6 +144,9 @@ class Session {
     bool tickRunning_ = false;
     std::uint64_t runStarts_ = 0;  // counts Simulate clicks; a tick notices a restart in it
     bool ending_ = false;
+    std::map<std::string, std::string, std::less<>> captions_;
+    Questions questions_{view_};
+    std::optional<entry::Task<>> asking_;  // the entry waiting for an answer
 };
 
 }  // namespace session

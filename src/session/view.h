@@ -45,8 +45,20 @@ class View {
     // A new back colour, which erases everything drawn.
     virtual void PlotBackColourChanged(display::Rgb colour) = 0;
 
-    // The message boxes the session shows, answered before the call returns.
-    virtual entry::Dialogs& Questions() = 0;
+    // A value label (or any captioned element) shows `text`.
+    virtual void CaptionChanged(const std::string& name, const std::string& text) = 0;
+    // The slider stands at `value`; the view moves it without reporting a change back.
+    virtual void SliderMoved(int value) = 0;
+    // Every load symbol is erased and this one drawn between the load-end terminals.
+    virtual void LoadShown(const std::string& loadType) = 0;
+
+    // An input box or a message box. The view shows it and gives the answer through
+    // Session::Answer: before returning (a modal dialog) or later (the run goes on meanwhile).
+    virtual void QuestionAsked(const entry::Question& question) = 0;
+
+    // The help window and the about box, both non-modal: shown, or brought to the front.
+    virtual void HelpShown() = 0;
+    virtual void AboutShown() = 0;
 
     // Exit: the program ends now, with all its windows.
     virtual void ProgramEnded() = 0;

@@ -13,13 +13,6 @@
 
 namespace {
 
-sim::Model Started(const Circuit& c) {
-    sim::Model m = ModelOf(c);
-    sim::PrepareRun(m, c.cascaded);
-    sim::ResetLine(m);
-    return m;
-}
-
 double Milliamperes(const sim::Model& m, double current) { return 1000 * current / m.Zo; }
 
 // Rows the report gives for the fronts at one end: (time in ns, step in V).
@@ -37,8 +30,7 @@ class AgainstTheEngine : public QObject {
     Q_OBJECT
   private slots:
     // Resistive loads and junctions answer a front at once, so the voltage at each end of the
-    // engine's line jumps at the tick the report names, by the step it names; the first step
-    // back at the source end is Γ_L times the incident step (and the line's loss both ways).
+    // engine's line jumps at the tick the report names, by the step it names.
     void frontsStepAsReported() {
         const Circuit rows[] = {
             {.r2 = 99999999},
@@ -67,19 +59,10 @@ class AgainstTheEngine : public QObject {
                     if (tick > 1000) continue;
                     const double engineStep = (*volts)[tick] - (*volts)[tick - 1];
                     QVERIFY2(std::fabs(engineStep - step) <= 1e-12,
-                             qPrintable(QString("%1 end at %2 ns: engine %3, report %4")
-                                            .arg(end)
-                                            .arg(ns)
-                                            .arg(engineStep)
-                                            .arg(step)));
+                             qPrintable(QString::asprintf("%s end at %g ns: engine %g, report %g",
+                                                          end, ns, engineStep, step)));
                 }
             }
-            if (c.cascaded) continue;
-            const double incident = r.value("source_front_1_v");
-            const double kept = 1 - c.attenuation / 100, gammaSource = r.value("gamma_source");
-            QCOMPARE(r.value("source_front_2_ns"), 2 * r.value("delay_ns"));
-            QVERIFY(std::fabs((source[401] - source[400]) / (1 + gammaSource) -
-                              r.value("gamma_load_first") * incident * kept * kept) <= 1e-12);
         }
     }
 
@@ -108,10 +91,8 @@ class AgainstTheEngine : public QObject {
                                    "load_voltage_final", "load_current_final"};
             for (int i = 0; i < 4; ++i)
                 QVERIFY2(std::fabs(got[i] - r.value(names[i])) <= 1e-9,
-                         qPrintable(QString("%1: engine %2, report %3")
-                                        .arg(names[i])
-                                        .arg(got[i], 0, 'g', 12)
-                                        .arg(r.value(names[i]), 0, 'g', 12)));
+                         qPrintable(QString::asprintf("%s: engine %.12g, report %.12g", names[i],
+                                                      got[i], r.value(names[i]))));
         }
     }
 
@@ -126,12 +107,7 @@ class AgainstTheEngine : public QObject {
             {.r1 = 20, .r2 = 25, .MHz = 50, .source = "Sine"},
             {.r2 = 100, .MHz = 50, .source = "Cosine", .attenuation = 30},
             {.load = "Impedance", .r2 = 30, .reactance = 80, .MHz = 50, .source = "Sine"},
-            {.load = "Impedance",
-             .r2 = 50,
-             .reactance = -50,
-             .MHz = 50,
-             .source = "Sine",
-             .attenuation = 10},
+            {.load = "Impedance", .reactance = -50, .MHz = 50, .source = "Sine", .attenuation = 10},
             {.r2 = 150, .MHz = 50, .zo2 = 75, .cascaded = true, .source = "Sine"},
         };
         for (const Circuit& c : rows) {
@@ -169,19 +145,11 @@ class AgainstTheEngine : public QObject {
                     const double x = r.value(QString("voltage_%1_%2_m").arg(kind).arg(k));
                     const double height = r.value(QString("voltage_%1_%2_v").arg(kind).arg(k));
                     // The engine's turn: at an end of the line the end point itself, else the
-                    // point nearest the report's that is a turn, refined by a parabola.
-                    const bool top = QString(kind) == "max";
-                    int i = int(std::lround(x / m.PointLength));
+                    // vertex of the parabola through the point nearest the report's and its two
+                    // neighbours (a report that is off finds no turn there).
+                    const int i = int(std::lround(x / m.PointLength));
                     double at = i * m.PointLength, peak = amplitude[i];
                     if (i > 0 && i < sim::kLastPoint) {
-                        for (int step = 0; step < 4; ++step) {
-                            const int next =
-                                (amplitude[i - 1] > amplitude[i + 1]) == top ? i - 1 : i + 1;
-                            if ((amplitude[next] > amplitude[i]) != top || next < 1 ||
-                                next >= sim::kLastPoint)
-                                break;
-                            i = next;
-                        }
                         const double a = amplitude[i - 1], b = amplitude[i], d = amplitude[i + 1];
                         const double offset = 0.5 * (a - d) / (a - 2 * b + d);
                         at = (i + offset) * m.PointLength;
@@ -190,14 +158,9 @@ class AgainstTheEngine : public QObject {
                     const double forward = r.value("voltage_max_1_v");
                     QVERIFY2(std::fabs(at - x) <= 1e-3 + shift / (2 * beta) &&
                                  std::fabs(peak - height) <= 1e-4 + forward * shift,
-                             qPrintable(QString("voltage_%1_%2: engine %3 m, %4 V; report %5 m, "
-                                                "%6 V")
-                                            .arg(kind)
-                                            .arg(k)
-                                            .arg(at)
-                                            .arg(peak)
-                                            .arg(x)
-                                            .arg(height)));
+                             qPrintable(QString::asprintf("voltage_%s_%d: engine %g m, %g V; "
+                                                          "report %g m, %g V",
+                                                          kind, k, at, peak, x, height)));
                     ++turns;
                 }
             }

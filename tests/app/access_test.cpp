@@ -51,7 +51,7 @@ const std::pair<const char*, const char*> kUses[] = {
     {"", "mnuCascadedLine"},
     {"", "mnuSine"},
     {"", "mnu3volts"},
-    {"mnuAdvanced", "mnu2Cycles"}};
+    {"mnuAdvanced|optParameter(0)", "mnu2Cycles"}};
 
 // Everything a user can see of the window, as text: flags, captions, the plot's and the
 // window's drawing, the run state and what the dialogs were asked.

@@ -16,26 +16,26 @@ namespace apptest {
 
 // Answers input boxes from a script (empty, as Cancel, when it runs out); records the title of
 // every dialog, and "title|text|style" of every message box.
-struct ScriptedDialogs : entry::Dialogs {
+struct ScriptedDialogs {
     std::deque<std::string> answers;
     QStringList titles, messages;
-    std::string InputBox(const std::string&, const std::string& title,
-                         const std::string&) override {
-        titles << QString::fromStdString(title);
+    std::string Answer(const entry::Question& q) {
+        titles << QString::fromStdString(q.title);
+        if (q.kind == entry::Question::Kind::Message) {
+            messages << titles.last() + '|' + QString::fromStdString(q.prompt) + '|' +
+                            QString::number(q.style);
+            return {};
+        }
         const std::string answer = answers.empty() ? "" : answers.front();
         if (!answers.empty()) answers.pop_front();
         return answer;
     }
-    void MessageBox(const std::string& text, int style, const std::string& title) override {
-        titles << QString::fromStdString(title);
-        messages << titles.last() + '|' + QString::fromStdString(text) + '|' +
-                        QString::number(style);
-    }
 };
 
 struct Window {
-    ScriptedDialogs* dialogs = new ScriptedDialogs;
-    std::unique_ptr<app::Form1> form{new app::Form1(std::unique_ptr<entry::Dialogs>(dialogs))};
+    std::unique_ptr<ScriptedDialogs> dialogs = std::make_unique<ScriptedDialogs>();
+    std::unique_ptr<app::Form1> form{new app::Form1(
+        [d = dialogs.get()](const entry::Question& q) { return d->Answer(q); })};
     app::Form1* operator->() { return form.get(); }
     app::Form1& operator*() { return *form; }
 };

@@ -9,19 +9,6 @@
 using display::kCoordinateLimit;
 using display::kNoCoordinate;
 
-namespace {
-
-struct RecordedMessages : entry::Dialogs {
-    QStringList shown;  // "text|style|title"
-    std::string InputBox(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
-    void MessageBox(const std::string& text, int style, const std::string& title) override {
-        shown << QString::fromStdString(text + "|" + std::to_string(style) + "|" + title);
-    }
-};
-
-}  // namespace
 
 class DisplayTest : public QObject {
     Q_OBJECT
@@ -80,20 +67,6 @@ class DisplayTest : public QObject {
             }
             const auto shown = display::UpdateDisplayText(r.mode, in, r.at.x(), r.at.y());
             QCOMPARE(shown ? QString::fromStdString(*shown) : "<unchanged>", r.text);
-        }
-    }
-
-    // Five clicks either way pass silently; the sixth is refused, with an exclamation icon (48).
-    void zoomLimit() {
-        for (bool in : {true, false}) {
-            RecordedMessages dialogs;
-            double zoom = 1;
-            for (int click = 1; click <= 6; ++click) {
-                zoom = in ? display::ZoomIn(dialogs, zoom) : display::ZoomOut(dialogs, zoom);
-                QCOMPARE(zoom, std::pow(in ? 2.0 : 0.5, std::min(click, 5)));
-                QCOMPARE(dialogs.shown.size(), click / 6);
-            }
-            QCOMPARE(dialogs.shown.value(0), "You have reached the Zoom's limit. |48|Zoomed Out!");
         }
     }
 };

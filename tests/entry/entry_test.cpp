@@ -17,16 +17,24 @@ namespace {
 // keeps the default text of every box and "title|text|style" of every message.
 struct ScriptedDialogs : entry::Dialogs {
     explicit ScriptedDialogs(std::vector<std::string> script = {}) : answers(std::move(script)) {}
-    std::string InputBox(const std::string&, const std::string&,
-                         const std::string& defaultText) override {
-        defaults.push_back(defaultText);
-        return defaults.size() <= answers.size() ? answers[defaults.size() - 1] : "";
-    }
-    void MessageBox(const std::string& text, int style, const std::string& title) override {
-        messages.push_back(title + "|" + text + "|" + std::to_string(style));
+    void Ask(const entry::Question& q) override {
+        if (q.kind == entry::Question::Kind::Message) {
+            messages.push_back(q.title + "|" + q.prompt + "|" + std::to_string(q.style));
+            return Answer("");
+        }
+        defaults.push_back(q.defaultText);
+        Answer(defaults.size() <= answers.size() ? answers[defaults.size() - 1] : "");
     }
     std::vector<std::string> answers, defaults, messages;
 };
+
+// Runs an entry whose every question is answered at once, to its end.
+template <typename T>
+T Now(entry::Task<T> task) {
+    task.Start();
+    if (!task.Done()) qFatal("an entry answered at once did not finish");
+    if constexpr (!std::is_void_v<T>) return task.Result();
+}
 
 QString Captions(const std::vector<entry::LabelText>& labels) {
     QStringList list;
@@ -105,8 +113,8 @@ class EntryTest : public QObject {
                                        crlf + "Please Enter a Smaller Value" + crlf + "NOTE"}};
             ScriptedDialogs dialogs({r.typed});
             sim::Value target(7, "07");
-            entry::EnterParameter(dialogs, target,
-                                  {"Prompt", "Title", r.nonNegative, r.max, r.min, "NOTE"});
+            Now(entry::EnterParameter(dialogs, target,
+                                      {"Prompt", "Title", r.nonNegative, r.max, r.min, "NOTE"}));
             QCOMPARE(dialogs.defaults, std::vector<std::string>{"07"});
             const bool accepted = r.title.empty() && *r.typed;
             QCOMPARE(target.typed, std::string(accepted ? r.typed : "07"));
@@ -145,7 +153,7 @@ class EntryTest : public QObject {
         for (const auto& r : rows) {
             sim::Model m = sim::StartValues();
             ScriptedDialogs dialogs({r.typed});
-            const auto effects = entry::RunEntryCommand(r.command, m, dialogs, Held(r.held));
+            const auto effects = Now(entry::RunEntryCommand(r.command, m, dialogs, Held(r.held)));
             QCOMPARE(Captions(effects->labels), r.labels);
             QCOMPARE(dialogs.messages.size(), size_t(!r.note.empty()));
             if (!r.note.empty()) QVERIFY(dialogs.messages[0].ends_with("\r\n" + r.note + "|32"));
@@ -154,7 +162,7 @@ class EntryTest : public QObject {
         sim::Model m = sim::StartValues();
         m.PulseWidth = 6.5;
         ScriptedDialogs dialogs({"abc"});
-        const auto effects = entry::RunEntryCommand("cmdPW", m, dialogs, Held(1));
+        const auto effects = Now(entry::RunEntryCommand("cmdPW", m, dialogs, Held(1)));
         QCOMPARE(Captions(effects->labels), "lblPW=6 points, 1pt = 0.2 ns");
     }
 
@@ -166,22 +174,22 @@ class EntryTest : public QObject {
         sim::Model m = sim::StartValues();
         m.SourceTicks = 17;
         ScriptedDialogs dialogs;
-        QCOMPARE(entry::ApplyPreset("mnuSinglePulse", m, dialogs, Held(0))->checkItem,
+        QCOMPARE(Now(entry::ApplyPreset("mnuSinglePulse", m, dialogs, Held(0)))->checkItem,
                  "mnuSinglePulse");
         QCOMPARE(m.SourceTicks, 0);
-        QCOMPARE(Captions(entry::ApplyPreset("mnuHalfCycle", m, dialogs, Held(0))->labels),
+        QCOMPARE(Captions(Now(entry::ApplyPreset("mnuHalfCycle", m, dialogs, Held(0)))->labels),
                  "lblCycles_Len=.5 Cycles/LineLength; lblLength=1.2 m");
         QCOMPARE(dialogs.messages, std::vector<std::string>{"Cycles/Length |Note: This will change "
                                                             "either the Frequency\n\r or the "
                                                             "Length of the Line|32"});
-        entry::ApplyPreset("mnuInfiniteOhmsR1", m, dialogs, Held(0));
-        QCOMPARE(Captions(entry::ApplyPreset("mnuInfiniteOhmsR2", m, dialogs, Held(0))->labels),
+        Now(entry::ApplyPreset("mnuInfiniteOhmsR1", m, dialogs, Held(0)));
+        QCOMPARE(Captions(Now(entry::ApplyPreset("mnuInfiniteOhmsR2", m, dialogs, Held(0)))->labels),
                  "lblR2= ∞ Ω");
         QCOMPARE(m.SourceResistance.number, 9999999.0);
         QCOMPARE(m.NormLoadResistance, 99999999.0 / 50);
-        entry::ApplyPreset("mnu50attn", m, dialogs, Held(0));
+        Now(entry::ApplyPreset("mnu50attn", m, dialogs, Held(0)));
         QCOMPARE(m.AttenuationConstant, std::log(2.0));
-        QVERIFY(!entry::ApplyPreset("mnuHyp2", m, dialogs, Held(0)));
+        QVERIFY(!Now(entry::ApplyPreset("mnuHyp2", m, dialogs, Held(0))));
     }
 };
 

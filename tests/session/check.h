@@ -25,4 +25,9 @@ void ZoomButtons();
 void TraceBoxesAndEnvelope();
 void UnusableElementsIgnored();
 
+// setup_test.cpp
+void SetUpRows();
+void ChangesReachTheNextTick();
+void ExitWithAQuestionWaiting();
+
 }  // namespace sessiontest

@@ -123,7 +123,7 @@ void ZoomButtons() {
         const bool refused = std::string(z.reports).starts_with("message");
         Check(r.view.messages.size() == (refused ? 1u : 0u) &&
                   (!refused || r.view.messages[0] == "Zoomed Out!: You have reached the Zoom's "
-                                                     "limit. "),
+                                                     "limit.  48"),
               row + "message box");
     }
 }

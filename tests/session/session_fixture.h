@@ -1,6 +1,8 @@
 #pragma once
 // A session with a view that records what it is told, as the run and plot tests drive it.
 
+#include <deque>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -9,9 +11,17 @@
 
 namespace sessiontest {
 
-// Every report as a short word, and the timer, status line, pointer, the traces of the last tick
-// and the message boxes as a view would show them. It answers the boxes itself.
-struct RecordingView : session::View, entry::Dialogs {
+// Every report as a short word, and the timer, status line, pointer, captions, load symbol, the
+// traces of the last tick and the questions as a view would show them. It answers the questions
+// from a script (Cancel, "", when it runs out): at once, or only when Later() is called.
+struct RecordingView : session::View {
+    session::Session* session = nullptr;
+    std::deque<std::string> answers;
+    bool answerLater = false;
+    std::vector<std::string> titles;  // of every question, in order
+    std::map<std::string, std::string> captions;
+    std::string load;
+    int slider = 0;
     std::vector<std::string> reports;
     bool running = false;
     int interval = 0;
@@ -19,7 +29,7 @@ struct RecordingView : session::View, entry::Dialogs {
     session::Pointer pointer = session::Pointer::Arrow;
     bool envelope = false;                  // the last tick painted its traces over in white
     bool voltage = false, current = false;  // the traces last drawn
-    std::vector<std::string> messages;      // "title: text"
+    std::vector<std::string> messages;      // "title: text" and, if not 32, " style"
 
     void TimerStarted(int ms) override {
         running = true;
@@ -61,13 +71,34 @@ struct RecordingView : session::View, entry::Dialogs {
                           : colour == display::kPlotBackColour   ? "white"
                                                                  : "other");
     }
-    entry::Dialogs& Questions() override { return *this; }
-    std::string InputBox(const std::string&, const std::string&, const std::string&) override {
-        return "";
+    void CaptionChanged(const std::string& name, const std::string& text) override {
+        captions[name] = text;
+        written.push_back(name + "=" + text);
     }
-    void MessageBox(const std::string& text, int, const std::string& title) override {
-        messages.push_back(title + ": " + text);
-        reports.push_back("message");
+    std::vector<std::string> written;  // "label=caption", every caption written, in order
+    void SliderMoved(int value) override { slider = value; }
+    void LoadShown(const std::string& loadType) override { load = loadType; }
+    void HelpShown() override { reports.push_back("help"); }
+    void AboutShown() override { reports.push_back("about"); }
+    void QuestionAsked(const entry::Question& q) override {
+        titles.push_back(q.title);
+        if (q.kind == entry::Question::Kind::Message) {
+            messages.push_back(q.title + ": " + q.prompt +
+                               (q.style == entry::kQuestionStyle ? "" : " " + std::to_string(q.style)));
+            reports.push_back("message");
+        }
+        if (!answerLater) Later();
+    }
+    // Answers the question waiting, if any, with the script's next answer.
+    void Later() {
+        const entry::Question* q = session->PendingQuestion();
+        if (!q) return;
+        std::string answer;
+        if (q->kind == entry::Question::Kind::Input && !answers.empty()) {
+            answer = answers.front();
+            answers.pop_front();
+        }
+        session->Answer(answer);
     }
     void ProgramEnded() override { reports.push_back("end"); }
 
@@ -82,7 +113,10 @@ struct RecordingView : session::View, entry::Dialogs {
 struct Run {
     RecordingView view;
     session::Session s{view};
-    Run() { s.sldSpeedControl_Change(5); }
+    Run() {
+        view.session = &s;
+        s.sldSpeedControl_Change(5);
+    }
 };
 
 // Two ticks into a run at the slowest speed (Step shows ".4"), then whatever reaches the state:

@@ -245,6 +245,9 @@ int main() {
     sessiontest::ZoomButtons();
     sessiontest::TraceBoxesAndEnvelope();
     sessiontest::UnusableElementsIgnored();
+    sessiontest::SetUpRows();
+    sessiontest::ChangesReachTheNextTick();
+    sessiontest::ExitWithAQuestionWaiting();
     const int failures = sessiontest::failures;
     std::printf("%s: %d failures\n", failures ? "FAILED" : "passed", failures);
     return failures ? 1 : 0;

@@ -1,35 +1,14 @@
 // The engine's own guarantees: the pulse shapes, long runs at the corners the entries accept, and
 // a run of ticks equal to tick after tick. The line and load physics are checked against ngspice
-// and the phasor solution (tests/validation); events in the middle of a tick by the soak test.
+// (tests/validation) and the closed forms (tests/analysis); events in the middle of a tick by the
+// soak test.
 
 #include <QtTest>
 #include <cmath>
 
-#include "sim/engine.h"
+#include "circuit.h"
 
 namespace {
-
-// The parameters the tests vary; anything a row leaves out keeps the program's start value.
-struct Circuit {
-    const char* load = "Resistor";
-    double r1 = 50, r2 = 50, pF = 100, uH = 1, reactance = 50, MHz = 100, zo1 = 50, zo2 = 50;
-    bool cascaded = false;
-    const char* source = "DC";
-    double attenuation = 0, length = 9.6;
-};
-
-// A run from rest, as the Simulate button starts it.
-sim::Model Started(const Circuit& c) {
-    sim::Model m = sim::StartValues();
-    m.LoadType = c.load, m.LoadResistance = c.r2, m.LoadReactance = c.reactance;
-    m.LoadCapacitance = c.pF, m.LoadInductance = c.uH, m.Frequency = c.MHz;
-    m.Zo = c.cascaded ? 7 : c.zo1;  // a cascade must take its reference from Zo1 alone
-    m.Zo1 = c.zo1, m.Zo2 = c.zo2, m.LineLength = c.length, m.Attenuation = c.attenuation;
-    m.SourceType = c.source, m.SourceResistance = c.r1;
-    sim::PrepareRun(m, c.cascaded);
-    sim::ResetLine(m);
-    return m;
-}
 
 // The largest magnitude of any voltage or current on the line; inf once any is not finite.
 double LargestMagnitude(const sim::Model& m) {

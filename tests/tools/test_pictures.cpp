@@ -7,12 +7,12 @@
 #include <QTemporaryDir>
 
 #include "../app/form_fixture.h"
+#include "../sim/circuit.h"
 #include "app/plot_area.h"
 #include "display/plot_marks.h"
 #include "lattice.h"
 #include "paint/qt_geometry.h"
 #include "run_tool.h"
-#include "sim/engine.h"
 
 using namespace apptest;
 
@@ -142,10 +142,7 @@ class TracePictures : public QObject {
                 ++boundary;
             QVERIFY2(std::abs(boundary - tick) <= 1, qPrintable(QString::number(tick)));
         }
-        sim::Model m = sim::StartValues();
-        m.LoadResistance = 1e10;
-        sim::PrepareRun(m, false);
-        sim::ResetLine(m);
+        sim::Model m = Started({.r2 = 1e10});
         std::vector<std::array<double, sim::kPoints>> volts{{}};
         double range = 0;
         for (int t = 1; t <= 400; ++t) {

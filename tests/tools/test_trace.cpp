@@ -4,9 +4,9 @@
 #include <QtTest>
 #include <clocale>
 
+#include "../sim/circuit.h"
 #include "analysis/report.h"
 #include "run_tool.h"
-#include "sim/engine.h"
 
 namespace {
 
@@ -173,31 +173,20 @@ class TraceTool : public QObject {
         QVERIFY(manual.open(QIODevice::ReadOnly) && readme.open(QIODevice::ReadOnly));
         const QString manualText = QString::fromUtf8(manual.readAll()).remove("\\"),
                       readmeText = QString::fromUtf8(readme.readAll());
-        struct Row {
-            QStringList arguments;
-            void (*set)(sim::Model&);
-            bool cascaded;
-        };
-        const Row rows[] = {
-            {{"--load-resistance", "0", "--source", "Sine"},
-             [](sim::Model& m) { m.LoadResistance = 0, m.SourceType = "Sine"; },
-             false},
+        const std::pair<QStringList, Circuit> rows[] = {
+            {{"--load-resistance", "0", "--source", "Sine"}, {.r2 = 0, .source = "Sine"}},
             {{"--cascade", "--zo2", "75", "--load-resistance", "1e10", "--attenuation", "30"},
-             [](sim::Model& m) { m.Zo2 = 75, m.LoadResistance = 1e10, m.Attenuation = 30; },
-             true},
+             {.r2 = 1e10, .zo2 = 75, .cascaded = true, .attenuation = 30}},
             {{"--source", "Cosine", "--cascade", "--zo1", "75", "--load", "Impedance"},
-             [](sim::Model& m) { m.SourceType = "Cosine", m.Zo1 = 75, m.LoadType = "Impedance"; },
-             true},
-            {{"--source", "Pulse"}, [](sim::Model& m) { m.SourceType = "Pulse"; }, false},
+             {.load = "Impedance", .zo1 = 75, .cascaded = true, .source = "Cosine"}},
+            {{"--source", "Pulse"}, {.source = "Pulse"}},
         };
-        for (const Row& row : rows) {
-            const Output r = Trace(row.arguments + QStringList{"--report"});
+        for (const auto& [arguments, circuit] : rows) {
+            const Output r = Trace(arguments + QStringList{"--report"});
             QCOMPARE(r.exitCode, 0);
             QVERIFY(r.out.startsWith("quantity,value,unit\n"));
             QVERIFY(!r.out.contains("nan") && !r.out.contains(",inf,"));
-            sim::Model m = sim::StartValues();
-            row.set(m);
-            const auto expected = analysis::Report(m, row.cascaded);
+            const auto expected = analysis::Report(ModelOf(circuit), circuit.cascaded);
             const QList<QByteArray> lines = r.out.trimmed().split('\n').mid(1);
             QCOMPARE(lines.size(), qsizetype(expected.size()));
             for (qsizetype i = 0; i < lines.size(); ++i) {
