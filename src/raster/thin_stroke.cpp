@@ -19,12 +19,17 @@ int Slope(int rise, int run) { return static_cast<int>(std::int64_t(rise) * 6553
 void ThinStroke::Polyline(std::span<const display::Point> points) {
     if (points.size() < 2) return;
     lastPixel_.reset();
+    lastRow_.reset();
+    lastColumn_.reset();
     lastDirection_ = Direction::kNone;
     Spot from{double(points[0].x), double(points[0].y)};
-    bool capStart = true;
+    // A polyline that comes back to where it began (and is more than a line there and back) is
+    // drawn without caps, as the painter draws it.
+    const bool closed = points.size() > 3 && points.front() == points.back();
+    bool capStart = !closed;
     for (std::size_t k = 1; k < points.size(); ++k) {
         const Spot to{double(points[k].x), double(points[k].y)};
-        const bool capEnd = k + 1 == points.size();
+        const bool capEnd = !closed && k + 1 == points.size();
         if (to.x == from.x && to.y == from.y) {
             capStart = false;
             continue;
@@ -53,6 +58,7 @@ bool ThinStroke::Clip(Spot& a, Spot& b) {
     for (const bool across : {false, true}) {
         const double lo = across ? top : left, hi = across ? bottom : right;
         const auto at = [across](const Spot& s) { return across ? s.y : s.x; };
+        if (!across && (at(b) < lo || at(b) > hi)) lastColumn_.reset();
         if (at(a) < lo) {
             if (at(b) <= lo) return false;
             if (across) lastPixel_.reset();
@@ -76,6 +82,7 @@ bool ThinStroke::Clip(Spot& a, Spot& b) {
 void ThinStroke::Segment(Spot a, Spot b, bool capStart, bool capEnd) {
     if (!Clip(a, b)) {
         lastPixel_.reset();
+        lastColumn_.reset();
         return;
     }
     int ax = Sixtyfourths(a.x), ay = Sixtyfourths(a.y);
@@ -84,7 +91,10 @@ void ThinStroke::Segment(Spot a, Spot b, bool capStart, bool capEnd) {
     const bool vertical = std::abs(bx - ax) < std::abs(by - ay);
     int aMajor = vertical ? ay : ax, aMinor = vertical ? ax : ay;
     int bMajor = vertical ? by : bx, bMinor = vertical ? bx : by;
-    if (aMajor == bMajor) return;
+    if (aMajor == bMajor) {
+        lastColumn_.reset();
+        return;
+    }
     const bool reversed = aMajor > bMajor;
     if (reversed) {
         std::swap(aMajor, bMajor);
@@ -110,8 +120,8 @@ void ThinStroke::Segment(Spot a, Spot b, bool capStart, bool capEnd) {
     int first = (aMajor + 32) >> 6;
     int end = (bMajor + 32) >> 6;
     // A cap that reaches back to the row (column) where the line before left off starts a row
-    // later, as the painter has it.
-    if (capStart && lastPixel_ && (vertical ? lastPixel_->y : lastPixel_->x) == first + 1) ++first;
+    // later, as the painter has it, even when that line was cut at the edge and is not joined.
+    if (capStart && (vertical ? lastRow_ : lastColumn_) == first + 1) ++first;
     if (first == end) return;
     minor += ((first * 64) + (step > 0 ? 32 : 0) - aMajor) * step >> 6;
 
@@ -160,6 +170,8 @@ void ThinStroke::Segment(Spot a, Spot b, bool capStart, bool capEnd) {
         minor += step;
     } while (++first < end);
     lastPixel_ = ends;
+    lastRow_ = ends.y;
+    lastColumn_ = ends.x;
 }
 
 }  // namespace raster

@@ -12,7 +12,8 @@
 //    end; a square cap adds half a pixel at either end, so a polyline shows both its end points.
 //  - The joins of a polyline: a pixel already lit by the segment before is not lit again, a gap
 //    left where the direction turns is filled, and a line that doubles back gets a cap at the
-//    turn. A segment of no length is skipped and takes the caps meant for it along.
+//    turn. A segment of no length is skipped and takes the caps meant for it along. A polyline
+//    that ends where it began, through at least two other points, has no caps.
 //  - Lines are first cut in floating point to the image grown by a pixel or two, so that far-off
 //    points step from where the line enters; what is inside comes out as the painter has it.
 
@@ -45,7 +46,14 @@ class ThinStroke {
 
     Image& image_;
     display::Rgb colour_;
+    // Where the segment before left off, for joining it; forgotten where a line is cut at the
+    // edge.
     std::optional<display::Point> lastPixel_;
+    // The same row and column for a cap that reaches back to them. The painter keeps the row
+    // through lines cut at the edge or wholly off it; the column it forgets where a line leaves
+    // across a side or draws nothing.
+    std::optional<int> lastRow_;
+    std::optional<int> lastColumn_;
     Direction lastDirection_ = Direction::kNone;
     bool lastAxisAligned_ = false;
 };
