@@ -42,7 +42,10 @@ void DrawPolyline(Image& image, std::span<const Point> points, display::Rgb colo
 
 // The marks are lines along the axes; larger than designed, the painter fills each one as the
 // pen's square around every point of it, one plot pixel wide and moved half a pixel onto the
-// designed pixel, taking the device pixels whose centres fall inside.
+// designed pixel: the rectangle of its designed pixels, enlarged. It takes the device pixels whose
+// centres fall inside, a centre on the top (left) edge out and one on the bottom (right) edge in.
+// It enlarges by the image's pixel ratio as the image holds it, in 65536ths cut down; at a ratio
+// such as 1.1 that puts an edge just short of a centre that the exact ratio would reach.
 // (std::all_of: emscripten's C++ library has no std::ranges::all_of.)
 static_assert(std::all_of(display::kFixedMarks.begin(), display::kFixedMarks.end(),
                           [](const display::TwipLine& l) { return l.x1 == l.x2 || l.y1 == l.y2; }));
@@ -50,9 +53,10 @@ static_assert(std::all_of(display::kFixedMarks.begin(), display::kFixedMarks.end
 void DrawFixedMarks(Image& image, double ratio, double dpi) {
     constexpr display::Rgb kBlack = 0xFF000000u;
     ThinStroke stroke(image, kBlack);
-    // The device pixels whose centres lie in [lo, hi) times the ratio.
-    const auto span = [ratio](int lo, int hi) {
-        return std::pair{int(std::ceil(lo * ratio - 0.5)), int(std::ceil(hi * ratio - 0.5))};
+    const double scale = std::floor(ratio * 65536) / 65536;
+    // The device pixels whose centres lie in (lo, hi] times the scale (exact in a double).
+    const auto span = [scale](int lo, int hi) {
+        return std::pair{int(std::floor(lo * scale + 0.5)), int(std::floor(hi * scale + 0.5))};
     };
     for (const display::TwipLine& l : display::kFixedMarks) {
         const Point a{display::TwipsToPixels(l.x1, dpi), display::TwipsToPixels(l.y1, dpi)};
