@@ -16,16 +16,26 @@ int Slope(int rise, int run) { return static_cast<int>(std::int64_t(rise) * 6553
 
 }  // namespace
 
+// The way a line runs along its longer axis (x for a diagonal).
+ThinStroke::Direction ThinStroke::Heading(int dx, int dy) {
+    using enum Direction;
+    if (std::abs(dx) < std::abs(dy)) return dy > 0 ? kDown : kUp;
+    return dx > 0 ? kRight : dx < 0 ? kLeft : kNone;
+}
+
 void ThinStroke::Polyline(std::span<const display::Point> points) {
     if (points.size() < 2) return;
     lastPixel_.reset();
     lastRow_.reset();
     lastColumn_.reset();
-    lastDirection_ = Direction::kNone;
     Spot from{double(points[0].x), double(points[0].y)};
-    // A polyline that comes back to where it began (and is more than a line there and back) is
-    // drawn without caps, as the painter draws it.
-    const bool closed = points.size() > 3 && points.front() == points.back();
+    // A polyline that comes back to where it began is drawn without caps, as the painter draws
+    // it, and its first line follows on from its last: one that doubles back there (a line there
+    // and back) gets its cap at the turn.
+    const bool closed = points.front() == points.back();
+    const display::Point& beforeEnd = points[points.size() - 2];
+    lastDirection_ = closed ? Heading(points.back().x - beforeEnd.x, points.back().y - beforeEnd.y)
+                            : Direction::kNone;
     bool capStart = !closed;
     for (std::size_t k = 1; k < points.size(); ++k) {
         const Spot to{double(points[k].x), double(points[k].y)};
@@ -58,7 +68,6 @@ bool ThinStroke::Clip(Spot& a, Spot& b) {
     for (const bool across : {false, true}) {
         const double lo = across ? top : left, hi = across ? bottom : right;
         const auto at = [across](const Spot& s) { return across ? s.y : s.x; };
-        if (!across && (at(b) < lo || at(b) > hi)) lastColumn_.reset();
         if (at(a) < lo) {
             if (at(b) <= lo) return false;
             if (across) lastPixel_.reset();
@@ -96,13 +105,12 @@ void ThinStroke::Segment(Spot a, Spot b, bool capStart, bool capEnd) {
         return;
     }
     const bool reversed = aMajor > bMajor;
+    const Direction direction = Heading(bx - ax, by - ay);
     if (reversed) {
         std::swap(aMajor, bMajor);
         std::swap(aMinor, bMinor);
         std::swap(capStart, capEnd);
     }
-    const Direction direction = vertical ? (reversed ? Direction::kUp : Direction::kDown)
-                                         : (reversed ? Direction::kLeft : Direction::kRight);
     const int step = Slope(bMinor - aMinor, bMajor - aMajor);
     int minor = aMinor * 1024;  // in 65536ths
     // Doubling back: the turn gets a cap, as if the line began there.

@@ -13,7 +13,7 @@
 //  - The joins of a polyline: a pixel already lit by the segment before is not lit again, a gap
 //    left where the direction turns is filled, and a line that doubles back gets a cap at the
 //    turn. A segment of no length is skipped and takes the caps meant for it along. A polyline
-//    that ends where it began, through at least two other points, has no caps.
+//    that ends where it began has no caps and its first line follows on from its last.
 //  - Lines are first cut in floating point to the image grown by a pixel or two, so that far-off
 //    points step from where the line enters; what is inside comes out as the painter has it.
 
@@ -40,6 +40,7 @@ class ThinStroke {
     };
     enum class Direction { kNone, kRight, kLeft, kDown, kUp };
 
+    static Direction Heading(int dx, int dy);
     void Segment(Spot a, Spot b, bool capStart, bool capEnd);
     // Cuts a segment to the grown image; false when nothing of it is left.
     bool Clip(Spot& a, Spot& b);
@@ -49,9 +50,9 @@ class ThinStroke {
     // Where the segment before left off, for joining it; forgotten where a line is cut at the
     // edge.
     std::optional<display::Point> lastPixel_;
-    // The same row and column for a cap that reaches back to them. The painter keeps the row
-    // through lines cut at the edge or wholly off it; the column it forgets where a line leaves
-    // across a side or draws nothing.
+    // The same row and column for a cap that reaches back to them. The painter keeps both
+    // through a line cut at the edge; the column, not the row, it forgets when a line draws
+    // nothing (wholly off the picture, or of no length once cut).
     std::optional<int> lastRow_;
     std::optional<int> lastColumn_;
     Direction lastDirection_ = Direction::kNone;
