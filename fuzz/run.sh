@@ -10,7 +10,7 @@ source scripts/sanitized.sh
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 cd build-sanitize/fuzz
-for target in number format enter trace_options; do
+for target in number format enter trace_options link; do
   mkdir -p "$scratch/$target"
   echo "fuzz_$target: ${seconds} s"
   # The scratch folder first: libFuzzer writes what it finds into the first corpus folder.
