@@ -1,0 +1,22 @@
+#pragma once
+// What the page builds itself from and what it must show, as JSON: the window's tables with
+// places in pixels, and the state the session holds of every element.
+
+#include <string>
+
+namespace session {
+class Session;
+}
+
+namespace web {
+
+// {"client":{width,height},"elements":[…],"menus":[…],"schematic":[…]}: every element with its
+// kind, caption, container, place (pixels of its container), start flags, text colour, typeface,
+// tooltip and accessible name; every menu and item in order; the schematic pieces in twips.
+std::string WindowTables();
+
+// {"name":{"enabled","visible","checked","caption"},…} for every element, menu, menu item and
+// named schematic piece, as the session holds them now; plus "timer":{running,interval}.
+std::string WindowState(const session::Session& session);
+
+}  // namespace web
