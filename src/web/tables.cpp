@@ -152,11 +152,13 @@ std::string WindowTables() {
     return json.Text();
 }
 
-std::string WindowState(const session::Session& s) {
+std::string WindowState(const session::Session& s, const std::string& statusText) {
     Json json;
     json.BeginObject();
     for (const session::ElementRow& row : session::ElementTable()) {
-        if (row.kind != ElementKind::Timer) WriteState(json, s, row.name, s.Caption(row.name));
+        if (row.kind == ElementKind::Timer) continue;
+        const bool status = row.kind == ElementKind::StatusLabel && !statusText.empty();
+        WriteState(json, s, row.name, status ? statusText : s.Caption(row.name));
     }
     for (const session::MenuRow& row : session::MenuTable())
         WriteState(json, s, row.name, row.caption);

@@ -16,7 +16,9 @@ namespace web {
 std::string WindowTables();
 
 // {"name":{"enabled","visible","checked","caption"},…} for every element, menu, menu item and
-// named schematic piece, as the session holds them now; plus "timer":{running,interval}.
-std::string WindowState(const session::Session& session);
+// named schematic piece, as the session holds them now; plus "timer":{running,interval}. The
+// session tells the status line's text without keeping it: `statusText` is the text last told,
+// empty before the first, when the label still shows its caption.
+std::string WindowState(const session::Session& session, const std::string& statusText);
 
 }  // namespace web

@@ -82,7 +82,10 @@ void WebView::TimerIntervalChanged(int interval) {
     Record().Field("timer", "interval").Field("interval", interval).EndObject();
 }
 
-void WebView::StatusTextChanged(const std::string& text) { CaptionChanged("lblDisplay", text); }
+void WebView::StatusTextChanged(const std::string& text) {
+    statusText_ = text;
+    CaptionChanged("lblDisplay", text);
+}
 
 void WebView::PointerChanged(session::Pointer shape) {
     Record().Field("pointer", shape == session::Pointer::Cross ? "cross" : "arrow").EndObject();

@@ -32,6 +32,8 @@ class WebView : public session::View {
     const std::vector<unsigned char>& PlotRgba();
     int PlotWidth() const { return drawing_.Width(); }
     int PlotHeight() const { return drawing_.Height(); }
+    // The status line's text as last told, "" before the first.
+    const std::string& StatusText() const { return statusText_; }
 
     // The store's flag changes, connected by the bridge.
     void FlagChanged(std::string_view name, session::Flag flag, bool on);
@@ -63,6 +65,7 @@ class WebView : public session::View {
     void PlotChanged();
 
     Json reports_;
+    std::string statusText_;
     display::Rgb backColour_;
     raster::Image drawing_;  // what is drawn, without the fixed marks
     std::vector<unsigned char> rgba_;
