@@ -41,7 +41,9 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE const char* corvane_tables() { return Hand(web::WindowTables()); }
 
 // Every element's flags and caption as the session holds them now.
-EMSCRIPTEN_KEEPALIVE const char* corvane_state() { return Hand(web::WindowState(program, view.StatusText())); }
+EMSCRIPTEN_KEEPALIVE const char* corvane_state() {
+    return Hand(web::WindowState(program, view.StatusText()));
+}
 
 // The reports since the last call, as a JSON array.
 EMSCRIPTEN_KEEPALIVE const char* corvane_reports() { return Hand(view.TakeReports()); }

@@ -44,9 +44,8 @@ const char* KindName(ElementKind kind) {
     return "";
 }
 
-// A CSS colour, "" for the style's own.
+// A CSS colour from 0xRRGGBB.
 std::string CssColour(unsigned rgb) {
-    if (rgb == 0) return {};
     char text[8];
     std::snprintf(text, sizeof text, "#%06x", rgb & 0xFFFFFF);
     return text;
@@ -74,7 +73,7 @@ void WriteElements(Json& json) {
             .Field("top", place.top)
             .Field("width", place.width)
             .Field("height", place.height)
-            .Field("color", CssColour(row.textColor))
+            .Field("color", row.textColor ? CssColour(row.textColor) : "")  // "": the style's
             .Field("family", row.family ? row.family : session::kDefaultFamily)
             // Hundredths of a point: the sizes are 8.25, 9.75 and the like.
             .Field("centipoints",
@@ -110,8 +109,7 @@ void WriteSchematic(Json& json) {
             .Field("name", row.name)
             .Field("container", row.container)
             .Field("circle", row.kind == session::PieceKind::Circle)
-            .Field("color", CssColour(row.color).empty() ? std::string("#000000")
-                                                        : CssColour(row.color))
+            .Field("color", CssColour(row.color))
             .Field("pen", row.penPixels)
             .Key("points")
             .BeginArray();
@@ -122,8 +120,7 @@ void WriteSchematic(Json& json) {
     json.EndArray();
 }
 
-void WriteState(Json& json, const session::Session& s, std::string_view name,
-                std::string caption) {
+void WriteState(Json& json, const session::Session& s, std::string_view name, std::string caption) {
     using session::Flag;
     const session::ElementStore& store = s.Store();
     json.Key(name)

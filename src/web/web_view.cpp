@@ -149,7 +149,9 @@ void WebView::LoadShown(const std::string& loadType) {
 
 void WebView::QuestionAsked(const entry::Question& question) {
     const bool input = question.kind == entry::Question::Kind::Input;
-    Record().Key("question").BeginObject()
+    Record()
+        .Key("question")
+        .BeginObject()
         .Field("kind", input ? "input" : "message")
         .Field("prompt", question.prompt)
         .Field("title", question.title)
