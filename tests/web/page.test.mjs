@@ -152,9 +152,10 @@ const canvasPixels = (page) =>
   page.$eval("#Picture1", (c) => Array.from(c.getContext("2d").getImageData(0, 0, c.width, c.height).data));
 
 // corvane-trace's picture of the start values after `ticks` ticks: the plot above its caption.
-function tracePicture(ticks, width, height) {
+function tracePicture(ticks, width, height, options = []) {
   const file = join(folder, `trace-${ticks}.png`);
-  execFileSync(process.env.TRACE, ["--ticks", String(ticks), "--png", file], { stdio: ["ignore", "ignore", "inherit"] });
+  const args = ["--ticks", String(ticks), "--png", file, ...options];
+  execFileSync(process.env.TRACE, args, { stdio: ["ignore", "ignore", "inherit"] });
   const png = PNG.sync.read(readFileSync(file));
   assert.equal(png.width, width);
   return Array.from(png.data.subarray(0, width * height * 4));
@@ -185,6 +186,34 @@ test("a run draws the same pixels as corvane-trace, and Step makes the next tick
   wrong = differentPixels(await canvasPixels(page), tracePicture(ticks + 1, width, height), width);
   assert.deepEqual(wrong.slice(0, 10), [], `${wrong.length} pixels differ after the step`);
   assert.equal(await page.$eval("#cmdContinue", (b) => b.disabled), false);
+  assert.deepEqual(errors, []);
+  await page.close();
+});
+
+test("the envelope grows on green as corvane-trace paints it; the meter halts and reads; the slider sets the pace", async () => {
+  const { page, errors } = await openPage();
+  const { width, height } = await page.$eval("#Picture1", (c) => ({ width: c.width, height: c.height }));
+  await page.click("#chkEnvelope");
+  await page.click("#cmdSimulate");
+  const ticks = 150;
+  for (let i = 0; i < ticks; ++i) await page.evaluate(() => fireTimer());
+  const wrong = differentPixels(await canvasPixels(page), tracePicture(ticks, width, height, ["--envelope"]), width);
+  assert.deepEqual(wrong.slice(0, 10), [], `${wrong.length} pixels differ in the envelope`);
+
+  await page.$eval("#sldSpeedControl", (s) => {
+    s.value = "10";
+    s.dispatchEvent(new Event("input"));
+  });
+  assert.deepEqual(await page.evaluate(() => runningTimers()), [20], "200 / speed 10 ms");
+
+  await page.click("#chkMeter");
+  const plot = await page.$eval("#Picture1", (c) => c.getBoundingClientRect().toJSON());
+  await page.mouse.click(plot.left + 2 + 10, plot.top + 2 + 50);
+  assert.equal(await page.$eval("#Picture1", (c) => getComputedStyle(c).cursor), "crosshair");
+  const reading = await page.$eval("#lblDisplay", (l) => l.textContent);
+  assert.match(reading, /^Voltage =\n.+V\n Distance = .+ m$/);
+  await page.evaluate(() => fireTimer());
+  assert.deepEqual(await page.evaluate(() => runningTimers()), [], "a reading halts the run after the tick due");
   assert.deepEqual(errors, []);
   await page.close();
 });
@@ -229,6 +258,17 @@ test("an entry asks in a dialog, takes the typed value, and a refused one is exp
   await page.click("#inputCancel");
   assert.equal(await dialogShown(page, "#inputBox"), false);
   assert.equal(await page.$eval("#lblR1", (l) => l.textContent), "75 Ω");
+  assert.deepEqual(errors, []);
+  await page.close();
+});
+
+test("Exit ends the program: the window goes and the run stops", async () => {
+  const { page, errors } = await openPage();
+  await page.click("#cmdSimulate");
+  await page.click("#cmdCancel");
+  assert.equal(await page.$eval("#Form1", (f) => f.hidden), true);
+  assert.equal(await page.$eval("#ended", (p) => p.hidden), false);
+  assert.deepEqual(await page.evaluate(() => runningTimers()), []);
   assert.deepEqual(errors, []);
   await page.close();
 });

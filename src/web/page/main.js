@@ -4,7 +4,6 @@ const Page = {
   // Runs one call into the program and shows what it reports. `name`: an element whose own
   // change the program may refuse, shown again from the program's state afterwards.
   event(call, name) {
-    if (Page.ended) return;
     call();
     Page.showReports();
     if (name) {
@@ -39,10 +38,8 @@ const Page = {
     document.body.dataset.ready = "true";
   },
 
-  // Exit: the window goes, and nothing more reaches the program.
+  // Exit: the window goes. The program has stopped its timer and refuses whatever comes now.
   end() {
-    Page.ended = true;
-    Run.stop();
     document.getElementById("Form1").hidden = true;
     document.getElementById("ended").hidden = false;
   },
