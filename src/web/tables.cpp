@@ -59,9 +59,12 @@ const char* TextFor(std::span<const Row> rows, std::string_view name, const char
     return row == rows.end() ? "" : (*row).*text;
 }
 
+// In reading order, which is the order of the page and so its Tab order; a frame comes before
+// what it holds, as the page needs to build them.
 void WriteElements(Json& json) {
     json.Key("elements").BeginArray();
-    for (const session::ElementRow& row : session::ElementTable()) {
+    for (const session::ElementRow* reading : session::WindowReadingOrder()) {
+        const session::ElementRow& row = *reading;
         const display::Rect place =
             display::TwipsToPixels(row.left, row.top, row.width, row.height);
         json.BeginObject()

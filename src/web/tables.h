@@ -10,7 +10,8 @@ class Session;
 
 namespace web {
 
-// {"client":{width,height},"elements":[…],"menus":[…],"schematic":[…]}: every element with its
+// {"client":{width,height},"elements":[…],"menus":[…],"schematic":[…]}: every element, in reading
+// order, with its
 // kind, caption, container, place (pixels of its container), start flags, text colour, typeface,
 // tooltip and accessible name; every menu and item in order; the schematic pieces in twips.
 std::string WindowTables();

@@ -90,6 +90,7 @@ function wronglyShown(page) {
       expect(row.name, "visible", !box.hidden, held.visible);
       if (input && element.type !== "range") expect(row.name, "checked", element.checked, held.checked);
       expect(row.name, "tooltip", box.title, row.tooltip);
+      if (row.accessibleName) expect(row.name, "accessible name", element.getAttribute("aria-label"), row.accessibleName);
       // The place as laid out, relative to its container's outer edge; a hidden element has none.
       if (!box.checkVisibility()) continue;
       const container = row.container ? document.getElementById(row.container).getBoundingClientRect() : client;
@@ -127,6 +128,21 @@ function wronglyShown(page) {
 test("the window shows what the program holds: at start-up, in Advanced mode, in a cascade, running", async () => {
   const { page, fetched, errors } = await openPage();
   assert.deepEqual(await wronglyShown(page), [], "at start-up");
+  // Tab goes through the usable controls in reading order: rows from the top, left to right,
+  // a frame's contents together (the load frame's top row comes first).
+  const expected = [
+    "optResistor", "optInductor", "cmdR2", "optCapacitor", "optParallelRC", "optSeriesRL", "optImpedance",
+    "cmdR1", "cmdPeakVoltage", "cmdZo", "cmdSimulate", "cmdStop", "cmdCancel",
+    "chkMeter", "chkVoltage", "chkCurrent", "chkEnvelope", "sldSpeedControl",
+  ];
+  // The menu bar's titles and the items of the menu a title opens come first.
+  const tabbed = [];
+  for (let i = 0; i < 300 && tabbed.length < expected.length; ++i) {
+    await page.keyboard.press("Tab");
+    const id = await page.evaluate(() => document.activeElement.id);
+    if (expected.includes(id) && !tabbed.includes(id)) tabbed.push(id);
+  }
+  assert.deepEqual(tabbed, expected);
   // Each step changes many flags: frames and menus greyed or shown, buttons enabled.
   const steps = [
     ["#mnuControl > button", "#mnuAdvanced"],
@@ -253,6 +269,13 @@ test("an entry asks in a dialog, takes the typed value, and a refused one is exp
   await page.click("#messageOK");
   assert.equal(await dialogShown(page, "#messageBox"), false);
   assert.equal(await page.$eval("#lblR1", (l) => l.textContent), "75 Ω");
+  // What the user typed comes back in the message whole, quotes, backslashes and all.
+  await page.click("#cmdR1");
+  const typed = 'x"\\\t';
+  await page.$eval("#inputText", (t, text) => (t.value = text), typed);
+  await page.click("#inputOK");
+  assert.equal(await page.$eval("#messageText", (m) => m.textContent), `Please Enter a Valid Numerical Expression\n${typed}  was entered.`);
+  await page.click("#messageOK");
   // Cancel leaves the value as it is.
   await page.click("#cmdR1");
   await page.click("#inputCancel");
