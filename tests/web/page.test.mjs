@@ -143,6 +143,16 @@ test("the window shows what the program holds: at start-up, in Advanced mode, in
     if (expected.includes(id) && !tabbed.includes(id)) tabbed.push(id);
   }
   assert.deepEqual(tabbed, expected);
+
+  // The load's symbol follows the load option: the inductor's coil bulges to the right of its
+  // lead (x = 7455 twips) by the arcs' radius of 60 twips.
+  assert.equal(await page.$eval("#loadSymbol", (g) => g.dataset.load), "Resistor");
+  await page.click("#optInductor");
+  const coil = await page.$eval("#loadSymbol", (g) => {
+    const box = g.getBBox();
+    return { load: g.dataset.load, right: Math.round(box.x + box.width), arcs: g.querySelectorAll("path").length };
+  });
+  assert.deepEqual(coil, { load: "Inductor", right: 7515, arcs: 4 });
   // Each step changes many flags: frames and menus greyed or shown, buttons enabled.
   const steps = [
     ["#mnuControl > button", "#mnuAdvanced"],
