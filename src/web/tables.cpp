@@ -146,6 +146,9 @@ std::string WindowTables() {
         .Field("height", display::TwipsToPixels(session::kClientHeightTwips))
         .EndObject();
     WriteElements(json);
+    json.Key("larger").BeginArray();
+    for (const char* name : session::kLargerLabels) json.String(name);
+    json.EndArray().Field("largerCentipoints", int(session::kLargerPoints * 100 + 0.5));
     WriteMenus(json);
     WriteSchematic(json);
     json.EndObject();

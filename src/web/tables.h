@@ -10,10 +10,10 @@ class Session;
 
 namespace web {
 
-// {"client":{width,height},"elements":[…],"menus":[…],"schematic":[…]}: every element, in reading
-// order, with its
-// kind, caption, container, place (pixels of its container), start flags, text colour, typeface,
-// tooltip and accessible name; every menu and item in order; the schematic pieces in twips.
+// {"client":{width,height},"elements":[…],"larger":[…],"largerCentipoints","menus":[…],
+// "schematic":[…]}: every element in reading order with its kind, caption, container, place
+// (pixels of its container), text colour, typeface, tooltip and accessible name; the labels set
+// larger at start-up and their size; every menu and item in order; the schematic in twips.
 std::string WindowTables();
 
 // {"name":{"enabled","visible","checked","caption"},…} for every element, menu, menu item and

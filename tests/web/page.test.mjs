@@ -90,6 +90,9 @@ function wronglyShown(page) {
       expect(row.name, "visible", !box.hidden, held.visible);
       if (input && element.type !== "range") expect(row.name, "checked", element.checked, held.checked);
       expect(row.name, "tooltip", box.title, row.tooltip);
+      const centipoints = tables.larger.includes(row.name) ? tables.largerCentipoints : row.centipoints;
+      const pixels = (centipoints / 100) * (96 / 72);
+      expect(row.name, "font size", parseFloat(getComputedStyle(box).fontSize).toFixed(2), pixels.toFixed(2));
       if (row.accessibleName) expect(row.name, "accessible name", element.getAttribute("aria-label"), row.accessibleName);
       // The place as laid out, relative to its container's outer edge; a hidden element has none.
       if (!box.checkVisibility()) continue;

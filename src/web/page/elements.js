@@ -29,6 +29,12 @@ const Elements = {
     }
   },
 
+  // The resistance labels a little larger, before their first text.
+  enlarge(tables) {
+    for (const name of tables.larger)
+      Elements.byName.get(name).style.fontSize = `${tables.largerCentipoints / 100}pt`;
+  },
+
   // The outer box that is placed, and the element that carries the id and the flags.
   make(row) {
     switch (row.kind) {

@@ -33,6 +33,7 @@ const Page = {
     Dialogs.setUp();
     Page.showState(Bridge.state());
     Plot.show();
+    Elements.enlarge(tables);
     Bridge.startup();
     Page.showReports();
     document.body.dataset.ready = "true";
