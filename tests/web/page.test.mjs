@@ -289,11 +289,14 @@ test("an entry asks in a dialog, takes the typed value, and a refused one is exp
   await page.click("#inputOK");
   assert.equal(await page.$eval("#messageText", (m) => m.textContent), `Please Enter a Valid Numerical Expression\n${typed}  was entered.`);
   await page.click("#messageOK");
-  // Cancel leaves the value as it is.
-  await page.click("#cmdR1");
-  await page.click("#inputCancel");
-  assert.equal(await dialogShown(page, "#inputBox"), false);
-  assert.equal(await page.$eval("#lblR1", (l) => l.textContent), "75 Ω");
+  // Cancel, and Escape, leave the value as it is.
+  for (const cancel of [() => page.click("#inputCancel"), () => page.keyboard.press("Escape")]) {
+    await page.click("#cmdR1");
+    await page.type("#inputText", "9");
+    await cancel();
+    assert.equal(await dialogShown(page, "#inputBox"), false);
+    assert.equal(await page.$eval("#lblR1", (l) => l.textContent), "75 Ω");
+  }
   assert.deepEqual(errors, []);
   await page.close();
 });

@@ -5,12 +5,28 @@ const Dialogs = {
   setUp() {
     const input = document.getElementById("inputBox");
     const text = document.getElementById("inputText");
-    document.getElementById("inputCancel").addEventListener("click", () => input.close("cancel"));
-    // Escape cancels, as Cancel does.
-    input.addEventListener("close", () =>
-      Dialogs.answer(input.returnValue === "ok" ? text.value : ""));
-    const message = document.getElementById("messageBox");
-    message.addEventListener("close", () => Dialogs.answer(""));
+    Dialogs.closeWith(input, () => text.value);
+    document.getElementById("inputCancel").addEventListener("click", () => Dialogs.close(input, ""));
+    Dialogs.closeWith(document.getElementById("messageBox"), () => "");
+  },
+
+  // OK (or Enter) answers what `confirmed` gives, Escape cancels with "". The box closes before the answer goes in, so that a question the
+  // answer brings (a refusal, say) opens a box of its own, and the next event finds no question
+  // waiting.
+  closeWith(box, confirmed) {
+    box.querySelector("form").addEventListener("submit", (e) => {
+      e.preventDefault();
+      Dialogs.close(box, confirmed());
+    });
+    box.addEventListener("cancel", (e) => {
+      e.preventDefault();
+      Dialogs.close(box, "");
+    });
+  },
+
+  close(box, answer) {
+    box.close();
+    Dialogs.answer(answer);
   },
 
   answer(text) {
@@ -26,14 +42,12 @@ const Dialogs = {
       document.getElementById("inputPrompt").textContent = shown(question.prompt);
       const text = document.getElementById("inputText");
       text.value = question.defaultText;
-      box.returnValue = "";
       box.showModal();
       text.select();
     } else {
       const box = document.getElementById("messageBox");
       document.getElementById("messageTitle").textContent = question.title;
       document.getElementById("messageText").textContent = shown(question.prompt);
-      box.returnValue = "";
       box.showModal();
     }
   },

@@ -1,7 +1,8 @@
 // The window's elements built from the element table: each an HTML element whose id is its
 // name, at its place, with its caption, typeface, colour and tooltip.
 const Elements = {
-  // The element that carries the flags of a name (a check box's input, not its label).
+  // By name: the placed box, the control that carries the id and the flags (a check box's
+  // input inside its label), and what shows the caption.
   byName: new Map(),
 
   build(tables, client) {
@@ -10,7 +11,8 @@ const Elements = {
     for (const row of tables.elements) {
       if (row.kind === "timer") continue;
       const parent = row.container ? document.getElementById(row.container) : client;
-      const [box, control] = Elements.make(row);
+      const element = Elements.make(row);
+      const box = element.box;
       box.classList.add("element", row.kind);
       Object.assign(box.style, {
         left: `${row.left}px`,
@@ -23,107 +25,92 @@ const Elements = {
       });
       if (row.color) box.style.color = row.color;
       if (row.tooltip) box.title = row.tooltip;
-      if (row.accessibleName) control.setAttribute("aria-label", row.accessibleName);
+      if (row.accessibleName) element.control.setAttribute("aria-label", row.accessibleName);
       parent.append(box);
-      Elements.byName.set(row.name, control);
+      Elements.byName.set(row.name, element);
     }
   },
 
   // The resistance labels a little larger, before their first text.
   enlarge(tables) {
     for (const name of tables.larger)
-      Elements.byName.get(name).style.fontSize = `${tables.largerCentipoints / 100}pt`;
+      Elements.byName.get(name).box.style.fontSize = `${tables.largerCentipoints / 100}pt`;
   },
 
-  // The outer box that is placed, and the element that carries the id and the flags.
   make(row) {
+    const create = (tag, id) => Object.assign(document.createElement(tag), id ? { id } : {});
     switch (row.kind) {
       case "button": {
-        const button = document.createElement("button");
-        button.id = row.name;
+        const button = create("button", row.name);
         button.type = "button";
         button.addEventListener("click", () => Page.event(() => Bridge.click(row.name)));
-        return [button, button];
+        return { box: button, control: button, caption: button };
       }
       case "checkBox":
       case "option": {
-        const label = document.createElement("label");
-        label.className = "choice";
-        const input = document.createElement("input");
+        const input = create("input", row.name);
         input.type = row.kind === "option" ? "radio" : "checkbox";
-        input.id = row.name;
-        // The session decides what the box shows: its reports set the mark, and a change it
+        // The program decides what the box shows: its reports set the mark, and a change it
         // refuses is undone from its state.
         input.addEventListener("change", () =>
           Page.event(() => Bridge.toggle(row.name, input.checked), row.name));
-        const caption = document.createElement("span");
+        const caption = create("span");
         caption.className = "caption";
+        const label = create("label");
+        label.className = "choice";
         label.append(input, caption);
-        return [label, input];
+        return { box: label, control: input, caption };
       }
       case "frame": {
-        const frame = document.createElement("div");
-        frame.id = row.name;
+        const frame = create("div", row.name);
         frame.setAttribute("role", "group");
-        const caption = document.createElement("span");
+        const caption = create("span", `${row.name}.caption`);
         caption.className = "caption";
-        caption.id = `${row.name}.caption`;
         frame.setAttribute("aria-labelledby", caption.id);
         frame.append(caption);
-        return [frame, frame];
+        return { box: frame, control: frame, caption };
       }
       case "slider": {
-        const slider = document.createElement("input");
-        slider.type = "range";
-        slider.id = row.name;
-        slider.min = 1;
-        slider.max = 10;
+        const slider = create("input", row.name);
+        Object.assign(slider, { type: "range", min: 1, max: 10 });
         slider.addEventListener("input", () =>
           Page.event(() => Bridge.change(row.name, Number(slider.value))));
-        return [slider, slider];
+        return { box: slider, control: slider, caption: null };
       }
-      case "plot":
-        return Plot.make(row);
+      case "plot": {
+        const canvas = Plot.make(row);
+        return { box: canvas, control: canvas, caption: null };
+      }
       default: {
-        const label = document.createElement("div");
-        label.id = row.name;
+        const label = create("div", row.name);
         if (row.kind === "statusLabel") label.setAttribute("aria-live", "polite");
-        return [label, label];
+        return { box: label, control: label, caption: label };
       }
     }
   },
 
-  // The caption as the user reads it: a label's text, a button's, a box's or a frame's.
+  // A line break is carriage return + line feed (or the reverse): one break on the page.
   setCaption(name, text) {
-    const element = Elements.byName.get(name);
-    if (!element) return;
-    // A line break is carriage return + line feed (or the reverse): one break on the page.
-    const shown = text.replace(/\r/g, "");
-    const caption =
-      element.tagName === "INPUT" && element.type !== "range"
-        ? element.parentElement.querySelector(".caption")
-        : element.classList.contains("frame")
-          ? element.querySelector(".caption")
-          : element;
-    if (element.tagName !== "INPUT" || element.type !== "range") caption.textContent = shown;
+    const caption = Elements.byName.get(name)?.caption;
+    if (caption) caption.textContent = text.replace(/\r/g, "");
   },
 
-  // One flag of an element as the session holds it.
+  // One flag of an element, menu or schematic piece as the program holds it.
   setFlag(name, which, on) {
-    const element = Elements.byName.get(name) || Menus.byName.get(name) || Schematic.byName.get(name);
-    if (!element) return;
-    const box = element.tagName === "INPUT" && element.type !== "range" ? element.parentElement : element;
+    const single = Menus.byName.get(name) || Schematic.byName.get(name);
+    const { box, control } = Elements.byName.get(name) || { box: single, control: single };
+    if (!control) return;
     if (which === "visible") {
       if (box instanceof SVGElement) box.style.display = on ? "" : "none";
       else box.hidden = !on;
     } else if (which === "enabled") {
-      if ("disabled" in element && element.tagName !== "DIV") element.disabled = !on;
-      else element.setAttribute("aria-disabled", String(!on));
-      box.classList.toggle("greyed", !on);
+      // Controls are disabled; labels, frames and menus say so to the reader and look greyed.
+      if ("disabled" in control) control.disabled = !on;
+      else control.setAttribute("aria-disabled", String(!on));
     } else if (which === "checked") {
-      if (element.tagName === "INPUT") element.checked = on;
-      else if (element.getAttribute("role") === "menuitemcheckbox")
-        element.setAttribute("aria-checked", String(on));
+      if (control.tagName === "INPUT") control.checked = on;
+      else if (control.getAttribute("role") === "menuitemcheckbox")
+        control.setAttribute("aria-checked", String(on));
     }
   },
 };

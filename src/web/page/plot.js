@@ -15,7 +15,7 @@ const Plot = {
       Page.event(() => Bridge.release(e.button, Math.floor(e.offsetX), Math.floor(e.offsetY))));
     canvas.addEventListener("contextmenu", (e) => e.preventDefault());
     Plot.canvas = canvas;
-    return [canvas, canvas];
+    return canvas;
   },
 
   show() {
