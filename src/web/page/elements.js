@@ -50,10 +50,9 @@ const Elements = {
       case "option": {
         const input = create("input", row.name);
         input.type = row.kind === "option" ? "radio" : "checkbox";
-        // The program decides what the box shows: its reports set the mark, and a change it
-        // refuses is undone from its state.
-        input.addEventListener("change", () =>
-          Page.event(() => Bridge.toggle(row.name, input.checked), row.name));
+        // The program decides what the other boxes show: an option button has no group of
+        // its own on the page, and the program's reports clear the one that was selected.
+        input.addEventListener("change", () => Page.event(() => Bridge.toggle(row.name, input.checked)));
         const caption = create("span");
         caption.className = "caption";
         const label = create("label");

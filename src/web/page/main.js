@@ -1,15 +1,10 @@
 // The page: the window built from the program's tables, shown in the state the program holds,
 // then started; afterwards every user event goes to the program and its reports are shown.
 const Page = {
-  // Runs one call into the program and shows what it reports. `name`: an element whose own
-  // change the program may refuse, shown again from the program's state afterwards.
-  event(call, name) {
+  // Runs one call into the program and shows what it reports.
+  event(call) {
     call();
     Page.showReports();
-    if (name) {
-      const held = Bridge.state()[name];
-      Elements.setFlag(name, "checked", held.checked);
-    }
   },
 
   showReports() {
