@@ -13,8 +13,11 @@ packages=(
   lintian dpkg-dev fakeroot file                                 # scripts/package.sh
   clang libfuzzer-14-dev libclang-rt-14-dev                      # ./test.sh --sanitize, fuzz/
   emscripten musl-dev                                            # the browser build, shared maths
+  chromium                                                       # the page's tests, headless
   locales                                                        # numbers under a German locale
 )
+# npm fetches the page tests' driver; a node installed outside the package manager brings its own.
+command -v npm >/dev/null || packages+=(npm)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -31,6 +34,11 @@ if ! locale -a 2>/dev/null | grep -qx de_DE.utf8; then
   sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
   $sudo sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
   $sudo locale-gen >/dev/null
+fi
+
+# The page's tests drive Chromium through puppeteer-core, as locked in tests/web.
+if [ ! -d tests/web/node_modules ] || [ tests/web/package-lock.json -nt tests/web/node_modules ]; then
+  npm ci --prefix tests/web --no-audit --no-fund >/dev/null
 fi
 
 # The folder and the configuration can be chosen (./test.sh --sanitize builds elsewhere).

@@ -2,6 +2,7 @@
 // The elements of the main window as data: kind, caption, place in twips, container and the
 // state they are created in. Form1 builds its widgets from this table and nothing else.
 
+#include <array>
 #include <span>
 
 namespace session {
@@ -46,6 +47,11 @@ std::span<const ElementRow> ElementTable();
 // The window's client area below the menu bar, in twips.
 inline constexpr int kClientWidthTwips = 11655;
 inline constexpr int kClientHeightTwips = 8085;
+
+// The resistance labels are set a little larger at start-up, before their first text, so that
+// the ohm sign reads well; every view of the window does the same.
+inline constexpr std::array<const char*, 3> kLargerLabels{"lblR1", "lblR2", "lblX2"};
+inline constexpr double kLargerPoints = 10;
 
 // The default typeface of captions and labels.
 inline constexpr const char* kDefaultFamily = "MS Sans Serif";

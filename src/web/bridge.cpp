@@ -1,0 +1,88 @@
+// The page's way into the program: one session with its web view, driven by element name.
+// After each call the page takes the session's reports (corvane_reports) and shows them; it
+// decides nothing itself. Texts returned stay valid until the next call of the same function.
+
+#include <emscripten/emscripten.h>
+
+#include <string>
+
+#include "session/session.h"
+#include "web/tables.h"
+#include "web/web_view.h"
+
+namespace {
+
+web::WebView view;
+session::Session program{view};
+std::string text;  // the last text handed to the page
+
+const char* Hand(std::string s) {
+    text = std::move(s);
+    return text.c_str();
+}
+
+session::MouseButton ButtonOf(int button) {
+    // The page's numbering: 0 the main button, 1 the middle one, 2 the secondary one.
+    switch (button) {
+        case 1:
+            return session::MouseButton::Middle;
+        case 2:
+            return session::MouseButton::Right;
+        default:
+            return session::MouseButton::Left;
+    }
+}
+
+}  // namespace
+
+extern "C" {
+
+// The window's tables, for the page to build its elements from.
+EMSCRIPTEN_KEEPALIVE const char* corvane_tables() { return Hand(web::WindowTables()); }
+
+// Every element's flags and caption as the session holds them now.
+EMSCRIPTEN_KEEPALIVE const char* corvane_state() {
+    return Hand(web::WindowState(program, view.StatusText()));
+}
+
+// The reports since the last call, as a JSON array.
+EMSCRIPTEN_KEEPALIVE const char* corvane_reports() { return Hand(view.TakeReports()); }
+
+// Once, after the page shows the window built from the tables and the state.
+EMSCRIPTEN_KEEPALIVE void corvane_startup() {
+    program.Store().SetListener([](std::string_view name, session::Flag flag, bool on) {
+        view.FlagChanged(name, flag, on);
+    });
+    program.Startup();
+}
+
+EMSCRIPTEN_KEEPALIVE void corvane_click(const char* name) { program.Click(name); }
+
+EMSCRIPTEN_KEEPALIVE void corvane_toggle(const char* name, int checked) {
+    program.Toggle(name, checked != 0);
+}
+
+EMSCRIPTEN_KEEPALIVE void corvane_change(const char* name, int value) {
+    program.Change(name, value);
+}
+
+EMSCRIPTEN_KEEPALIVE void corvane_press(int button, int x, int y) {
+    program.PlotPress(ButtonOf(button), x, y);
+}
+
+EMSCRIPTEN_KEEPALIVE void corvane_release(int button, int x, int y) {
+    program.PlotRelease(ButtonOf(button), x, y);
+}
+
+// One firing of Timer1. The page delivers events between ticks, never inside one.
+EMSCRIPTEN_KEEPALIVE void corvane_tick() { program.Timer1_Timer(); }
+
+// The answer to the input box or message box on show: the typed text, "" for Cancel or OK.
+EMSCRIPTEN_KEEPALIVE void corvane_answer(const char* answer) { program.Answer(answer); }
+
+// The plot's pixels as R, G, B, A bytes, rows top to bottom.
+EMSCRIPTEN_KEEPALIVE const unsigned char* corvane_plot_rgba() { return view.PlotRgba().data(); }
+EMSCRIPTEN_KEEPALIVE int corvane_plot_width() { return view.PlotWidth(); }
+EMSCRIPTEN_KEEPALIVE int corvane_plot_height() { return view.PlotHeight(); }
+
+}  // extern "C"

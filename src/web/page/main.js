@@ -1,0 +1,44 @@
+// The page: the window built from the program's tables, shown in the state the program holds,
+// then started; afterwards every user event goes to the program and its reports are shown.
+const Page = {
+  // Runs one call into the program and shows what it reports.
+  event(call) {
+    call();
+    Page.showReports();
+  },
+
+  showReports() {
+    for (const record of Bridge.reports()) Reports.show(record);
+  },
+
+  showState(state) {
+    for (const [name, held] of Object.entries(state)) {
+      if (!("enabled" in held)) continue;  // Timer1: no element
+      for (const which of ["enabled", "visible", "checked"]) Elements.setFlag(name, which, held[which]);
+      if (held.caption) Elements.setCaption(name, held.caption);
+    }
+  },
+
+  start() {
+    const tables = Bridge.tables();
+    const client = document.getElementById("client");
+    Elements.build(tables, client);
+    Menus.build(tables, document.getElementById("menubar"));
+    Schematic.build(tables, client);
+    Dialogs.setUp();
+    Page.showState(Bridge.state());
+    Plot.show();
+    Elements.enlarge(tables);
+    Bridge.startup();
+    Page.showReports();
+    document.body.dataset.ready = "true";
+  },
+
+  // Exit: the window goes. The program has stopped its timer and refuses whatever comes now.
+  end() {
+    document.getElementById("Form1").hidden = true;
+    document.getElementById("ended").hidden = false;
+  },
+};
+
+var Module = { onRuntimeInitialized: () => Page.start() };

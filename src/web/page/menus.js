@@ -1,0 +1,60 @@
+// The menu bar built from the menu table: a title per menu that opens its list of items while
+// it has the focus; separators; check marks on the items that carry one.
+const Menus = {
+  byName: new Map(),
+
+  // "&Control": the letter after the ampersand is the access letter, shown underlined.
+  caption(text) {
+    const fragment = document.createDocumentFragment();
+    const at = text.indexOf("&");
+    if (at < 0) {
+      fragment.append(text);
+      return fragment;
+    }
+    const letter = document.createElement("u");
+    letter.textContent = text.charAt(at + 1);
+    fragment.append(text.slice(0, at), letter, text.slice(at + 2));
+    return fragment;
+  },
+
+  build(tables, bar) {
+    let list = null;
+    for (const row of tables.menus) {
+      if (row.topLevel) {
+        const menu = document.createElement("div");
+        menu.className = "menu";
+        menu.id = row.name;
+        const title = document.createElement("button");
+        title.type = "button";
+        title.setAttribute("aria-haspopup", "menu");
+        title.append(Menus.caption(row.caption));
+        list = document.createElement("div");
+        list.setAttribute("role", "menu");
+        menu.append(title, list);
+        bar.append(menu);
+        Menus.byName.set(row.name, menu);
+        continue;
+      }
+      if (row.caption === "-") {
+        const separator = document.createElement("hr");
+        separator.id = row.name;
+        list.append(separator);
+        Menus.byName.set(row.name, separator);
+        continue;
+      }
+      const item = document.createElement("button");
+      item.type = "button";
+      item.id = row.name;
+      item.setAttribute("role", row.checkable ? "menuitemcheckbox" : "menuitem");
+      if (row.checkable) item.setAttribute("aria-checked", "false");
+      item.append(Menus.caption(row.caption));
+      // The menu closes first, as a menu does, then the item's handler runs.
+      item.addEventListener("click", () => {
+        item.blur();
+        Page.event(() => Bridge.click(row.name));
+      });
+      list.append(item);
+      Menus.byName.set(row.name, item);
+    }
+  },
+};

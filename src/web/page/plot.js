@@ -1,0 +1,28 @@
+// The wave plot: a canvas that shows the session's picture of the plot pixel for pixel, and
+// passes the mouse on the plot to the session in the plot's own pixels.
+const Plot = {
+  make(row) {
+    const canvas = document.createElement("canvas");
+    canvas.id = row.name;
+    // The drawing area inside the sunken border of 2 pixels.
+    canvas.width = row.width - 4;
+    canvas.height = row.height - 4;
+    const inside = (e) => e.offsetX >= 0 && e.offsetY >= 0 && e.offsetX < canvas.width && e.offsetY < canvas.height;
+    canvas.addEventListener("mousedown", (e) => {
+      if (inside(e)) Page.event(() => Bridge.press(e.button, Math.floor(e.offsetX), Math.floor(e.offsetY)));
+    });
+    canvas.addEventListener("mouseup", (e) =>
+      Page.event(() => Bridge.release(e.button, Math.floor(e.offsetX), Math.floor(e.offsetY))));
+    canvas.addEventListener("contextmenu", (e) => e.preventDefault());
+    Plot.canvas = canvas;
+    return canvas;
+  },
+
+  show() {
+    Plot.canvas.getContext("2d").putImageData(Bridge.plotPixels(), 0, 0);
+  },
+
+  setPointer(shape) {
+    Plot.canvas.classList.toggle("cross", shape === "cross");
+  },
+};

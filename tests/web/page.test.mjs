@@ -1,0 +1,313 @@
+// The page as a user gets it: the single file alone in an empty folder, opened from file:// in
+// headless Chromium, with no network. Its elements must show what the program holds, a run must
+// draw the same pixels as corvane-trace, and an entry must go through its dialogs.
+//   PAGE=…/corvane.html TRACE=…/corvane-trace node --test page.test.mjs
+import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
+import { copyFileSync, mkdtempSync, readFileSync, rmSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
+import { after, before, test } from "node:test";
+import { PNG } from "pngjs";
+import puppeteer from "puppeteer-core";
+
+const folder = mkdtempSync(join(tmpdir(), "corvane-page-"));
+const pageFile = join(folder, "corvane.html");
+copyFileSync(process.env.PAGE, pageFile);
+let browser;
+
+before(async () => {
+  browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
+    headless: true,
+    args: ["--no-sandbox", "--window-size=1280,900"],
+  });
+});
+
+after(async () => {
+  await browser?.close();
+  rmSync(folder, { recursive: true, force: true });
+});
+
+// A fresh page. Its timer is a clock the test turns by hand: setInterval is recorded, and
+// fireTimer() runs the running timer's callback once, so a run has an exact number of ticks.
+async function openPage() {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 1280, height: 900 });
+  const fetched = [];
+  page.on("request", (r) => {
+    if (!/^(file|data|blob):/.test(r.url())) fetched.push(r.url());
+  });
+  const errors = [];
+  page.on("pageerror", (e) => errors.push(String(e)));
+  await page.evaluateOnNewDocument(() => {
+    const timers = new Map();
+    let next = 1;
+    window.setInterval = (callback, interval) => {
+      timers.set(next, { callback, interval });
+      return next++;
+    };
+    window.clearInterval = (id) => timers.delete(id);
+    window.runningTimers = () => [...timers.values()].map((t) => t.interval);
+    window.fireTimer = () => [...timers.values()].forEach((t) => t.callback());
+  });
+  await page.goto(`file://${pageFile}`);
+  await page.waitForSelector("body[data-ready]");
+  return { page, fetched, errors };
+}
+
+// Every element, menu and schematic piece as the page shows it against what the program holds:
+// the expected values come from the module itself, its tables and its session's state.
+function wronglyShown(page) {
+  return page.evaluate(() => {
+    const tables = Bridge.tables();
+    const state = Bridge.state();
+    const wrong = [];
+    const expect = (name, what, shown, held) => {
+      if (shown !== held) wrong.push(`${name} ${what}: shows ${JSON.stringify(shown)}, holds ${JSON.stringify(held)}`);
+    };
+    const tags = { button: "BUTTON", checkBox: "checkbox", option: "radio", slider: "range", plot: "CANVAS" };
+    const client = document.getElementById("client").getBoundingClientRect();
+    for (const row of tables.elements) {
+      if (row.kind === "timer") continue;
+      const element = document.getElementById(row.name);
+      if (!element) {
+        wrong.push(`${row.name} missing`);
+        continue;
+      }
+      const held = state[row.name];
+      const input = element.tagName === "INPUT";
+      const box = input && element.type !== "range" ? element.parentElement : element;
+      expect(row.name, "kind", input ? element.type : element.tagName, tags[row.kind] ?? "DIV");
+      const captionOf =
+        input ? box.querySelector(".caption")?.textContent ?? ""
+        : row.kind === "frame" ? element.querySelector(".caption").textContent
+        : element.textContent;
+      expect(row.name, "caption", captionOf, held.caption.replace(/\r/g, ""));
+      const greyed = "disabled" in element && element.tagName !== "DIV" ? element.disabled
+        : element.getAttribute("aria-disabled") === "true";
+      expect(row.name, "enabled", !greyed, held.enabled);
+      expect(row.name, "visible", !box.hidden, held.visible);
+      if (input && element.type !== "range") expect(row.name, "checked", element.checked, held.checked);
+      expect(row.name, "tooltip", box.title, row.tooltip);
+      const centipoints = tables.larger.includes(row.name) ? tables.largerCentipoints : row.centipoints;
+      const pixels = (centipoints / 100) * (96 / 72);
+      expect(row.name, "font size", parseFloat(getComputedStyle(box).fontSize).toFixed(2), pixels.toFixed(2));
+      if (row.accessibleName) expect(row.name, "accessible name", element.getAttribute("aria-label"), row.accessibleName);
+      // The place as laid out, relative to its container's outer edge; a hidden element has none.
+      if (!box.checkVisibility()) continue;
+      const container = row.container ? document.getElementById(row.container).getBoundingClientRect() : client;
+      const at = box.getBoundingClientRect();
+      const place = [at.left - container.left, at.top - container.top, at.width, at.height];
+      expect(row.name, "place", place.join(), [row.left, row.top, row.width, row.height].join());
+    }
+    for (const row of tables.menus) {
+      const element = document.getElementById(row.name);
+      if (!element) {
+        wrong.push(`${row.name} missing`);
+        continue;
+      }
+      const held = state[row.name];
+      expect(row.name, "visible", !element.hidden, held.visible);
+      if (row.caption === "-") {
+        expect(row.name, "kind", element.tagName, "HR");
+        continue;
+      }
+      const title = row.topLevel ? element.querySelector("button") : element;
+      expect(row.name, "caption", title.textContent, row.caption.replace("&", ""));
+      if (row.topLevel) continue;
+      expect(row.name, "enabled", !element.disabled, held.enabled);
+      expect(row.name, "checked", element.getAttribute("aria-checked") === "true", held.checked);
+    }
+    for (const row of tables.schematic.filter((r) => r.name)) {
+      const element = document.getElementById(row.name);
+      if (!element) wrong.push(`${row.name} missing`);
+      else expect(row.name, "visible", element.style.display !== "none", state[row.name].visible);
+    }
+    return wrong;
+  });
+}
+
+test("the window shows what the program holds: at start-up, in Advanced mode, in a cascade, running", async () => {
+  const { page, fetched, errors } = await openPage();
+  assert.deepEqual(await wronglyShown(page), [], "at start-up");
+  // Tab goes through the usable controls in reading order: rows from the top, left to right,
+  // a frame's contents together (the load frame's top row comes first).
+  const expected = [
+    "optResistor", "optInductor", "cmdR2", "optCapacitor", "optParallelRC", "optSeriesRL", "optImpedance",
+    "cmdR1", "cmdPeakVoltage", "cmdZo", "cmdSimulate", "cmdStop", "cmdCancel",
+    "chkMeter", "chkVoltage", "chkCurrent", "chkEnvelope", "sldSpeedControl",
+  ];
+  // The menu bar's titles and the items of the menu a title opens come first.
+  const tabbed = [];
+  for (let i = 0; i < 300 && tabbed.length < expected.length; ++i) {
+    await page.keyboard.press("Tab");
+    const id = await page.evaluate(() => document.activeElement.id);
+    if (expected.includes(id) && !tabbed.includes(id)) tabbed.push(id);
+  }
+  assert.deepEqual(tabbed, expected);
+
+  // The load's symbol follows the load option: the inductor's coil bulges to the right of its
+  // lead (x = 7455 twips) by the arcs' radius of 60 twips.
+  assert.equal(await page.$eval("#loadSymbol", (g) => g.dataset.load), "Resistor");
+  await page.click("#optInductor");
+  const coil = await page.$eval("#loadSymbol", (g) => {
+    const box = g.getBBox();
+    return { load: g.dataset.load, right: Math.round(box.x + box.width), arcs: g.querySelectorAll("path").length };
+  });
+  assert.deepEqual(coil, { load: "Inductor", right: 7515, arcs: 4 });
+  // Each step changes many flags: frames and menus greyed or shown, buttons enabled.
+  const steps = [
+    ["#mnuControl > button", "#mnuAdvanced"],
+    ["#mnuLineType > button", "#mnuCascadedLine"],
+    ["#cmdSimulate"],
+  ];
+  for (const clicks of steps) {
+    for (const selector of clicks) await page.click(selector);
+    assert.deepEqual(await wronglyShown(page), [], `after ${clicks.join(" ")}`);
+  }
+  assert.equal(await page.$eval("#frameAdvPar", (f) => f.getAttribute("aria-disabled")), "false");
+  assert.equal(await page.$eval("#cmdZo1", (b) => b.hidden), false);
+  // The run's timer runs at the slider's pace; the slider stands where the program put it.
+  assert.deepEqual(await page.evaluate(() => runningTimers()), [40]);
+  assert.equal(await page.$eval("#sldSpeedControl", (s) => s.value), "5");
+  assert.deepEqual(fetched, [], "the page fetches nothing");
+  assert.deepEqual(errors, []);
+  await page.close();
+});
+
+// The plot's pixels, as R, G, B, A bytes of the inner area.
+const canvasPixels = (page) =>
+  page.$eval("#Picture1", (c) => Array.from(c.getContext("2d").getImageData(0, 0, c.width, c.height).data));
+
+// corvane-trace's picture of the start values after `ticks` ticks: the plot above its caption.
+function tracePicture(ticks, width, height, options = []) {
+  const file = join(folder, `trace-${ticks}.png`);
+  const args = ["--ticks", String(ticks), "--png", file, ...options];
+  execFileSync(process.env.TRACE, args, { stdio: ["ignore", "ignore", "inherit"] });
+  const png = PNG.sync.read(readFileSync(file));
+  assert.equal(png.width, width);
+  return Array.from(png.data.subarray(0, width * height * 4));
+}
+
+function differentPixels(shown, expected, width) {
+  const wrong = [];
+  for (let i = 0; i < expected.length; i += 4) {
+    if (shown[i] !== expected[i] || shown[i + 1] !== expected[i + 1] || shown[i + 2] !== expected[i + 2])
+      wrong.push(`(${(i / 4) % width},${Math.floor(i / 4 / width)})`);
+  }
+  return wrong;
+}
+
+test("a run draws the same pixels as corvane-trace, and Step makes the next tick the last", async () => {
+  const { page, errors } = await openPage();
+  const { width, height } = await page.$eval("#Picture1", (c) => ({ width: c.width, height: c.height }));
+  await page.click("#cmdSimulate");
+  assert.deepEqual(await page.evaluate(() => runningTimers()), [40], "200 / speed 5 ms");
+  const ticks = 120;  // past the load end and back: the reflection is on the plot
+  for (let i = 0; i < ticks; ++i) await page.evaluate(() => fireTimer());
+  let wrong = differentPixels(await canvasPixels(page), tracePicture(ticks, width, height), width);
+  assert.deepEqual(wrong.slice(0, 10), [], `${wrong.length} pixels differ after ${ticks} ticks`);
+
+  await page.click("#cmdStep");
+  await page.evaluate(() => fireTimer());
+  assert.deepEqual(await page.evaluate(() => runningTimers()), [], "halted after the step");
+  wrong = differentPixels(await canvasPixels(page), tracePicture(ticks + 1, width, height), width);
+  assert.deepEqual(wrong.slice(0, 10), [], `${wrong.length} pixels differ after the step`);
+  assert.equal(await page.$eval("#cmdContinue", (b) => b.disabled), false);
+  assert.deepEqual(errors, []);
+  await page.close();
+});
+
+test("the envelope grows on green as corvane-trace paints it; the meter halts and reads; the slider sets the pace", async () => {
+  const { page, errors } = await openPage();
+  const { width, height } = await page.$eval("#Picture1", (c) => ({ width: c.width, height: c.height }));
+  await page.click("#chkEnvelope");
+  await page.click("#cmdSimulate");
+  const ticks = 150;
+  for (let i = 0; i < ticks; ++i) await page.evaluate(() => fireTimer());
+  const wrong = differentPixels(await canvasPixels(page), tracePicture(ticks, width, height, ["--envelope"]), width);
+  assert.deepEqual(wrong.slice(0, 10), [], `${wrong.length} pixels differ in the envelope`);
+
+  await page.$eval("#sldSpeedControl", (s) => {
+    s.value = "10";
+    s.dispatchEvent(new Event("input"));
+  });
+  assert.deepEqual(await page.evaluate(() => runningTimers()), [20], "200 / speed 10 ms");
+
+  await page.click("#chkMeter");
+  const plot = await page.$eval("#Picture1", (c) => c.getBoundingClientRect().toJSON());
+  await page.mouse.click(plot.left + 2 + 10, plot.top + 2 + 50);
+  assert.equal(await page.$eval("#Picture1", (c) => getComputedStyle(c).cursor), "crosshair");
+  const reading = await page.$eval("#lblDisplay", (l) => l.textContent);
+  assert.match(reading, /^Voltage =\n.+V\n Distance = .+ m$/);
+  await page.evaluate(() => fireTimer());
+  assert.deepEqual(await page.evaluate(() => runningTimers()), [], "a reading halts the run after the tick due");
+  assert.deepEqual(errors, []);
+  await page.close();
+});
+
+const dialogShown = (page, id) => page.$eval(id, (d) => d.open);
+
+test("an entry asks in a dialog, takes the typed value, and a refused one is explained", async () => {
+  const { page, errors } = await openPage();
+  await page.click("#cmdR1");
+  assert.equal(await dialogShown(page, "#inputBox"), true);
+  const asked = await page.evaluate(() => ({
+    title: document.getElementById("inputTitle").textContent,
+    prompt: document.getElementById("inputPrompt").textContent,
+    text: document.getElementById("inputText").value,
+  }));
+  assert.deepEqual(asked, { title: "Source Resistance", prompt: "Please Enter Source Resistance R1 (Ohms): ", text: "50" });
+  // The window refuses its events while the question waits.
+  await page.evaluate(() => Bridge.click("cmdSimulate"));
+  assert.equal(await page.$eval("#cmdStep", (b) => b.disabled), true);
+
+  await page.$eval("#inputText", (t) => (t.value = ""));
+  await page.type("#inputText", "75");
+  await page.click("#inputOK");
+  assert.equal(await dialogShown(page, "#inputBox"), false);
+  assert.equal(await page.$eval("#lblR1", (l) => l.textContent), "75 Ω");
+
+  await page.click("#cmdR1");
+  await page.$eval("#inputText", (t) => (t.value = ""));
+  await page.type("#inputText", "-5");
+  await page.keyboard.press("Enter");
+  assert.equal(await dialogShown(page, "#messageBox"), true);
+  const told = await page.evaluate(() => ({
+    title: document.getElementById("messageTitle").textContent,
+    text: document.getElementById("messageText").textContent,
+  }));
+  assert.deepEqual(told, { title: "Negative Entry", text: "This Parameter Cannot be Negative\n-5  was entered." });
+  await page.click("#messageOK");
+  assert.equal(await dialogShown(page, "#messageBox"), false);
+  assert.equal(await page.$eval("#lblR1", (l) => l.textContent), "75 Ω");
+  // What the user typed comes back in the message whole, quotes, backslashes and all.
+  await page.click("#cmdR1");
+  const typed = 'x"\\\t';
+  await page.$eval("#inputText", (t, text) => (t.value = text), typed);
+  await page.click("#inputOK");
+  assert.equal(await page.$eval("#messageText", (m) => m.textContent), `Please Enter a Valid Numerical Expression\n${typed}  was entered.`);
+  await page.click("#messageOK");
+  // Cancel, and Escape, leave the value as it is.
+  for (const cancel of [() => page.click("#inputCancel"), () => page.keyboard.press("Escape")]) {
+    await page.click("#cmdR1");
+    await page.type("#inputText", "9");
+    await cancel();
+    assert.equal(await dialogShown(page, "#inputBox"), false);
+    assert.equal(await page.$eval("#lblR1", (l) => l.textContent), "75 Ω");
+  }
+  assert.deepEqual(errors, []);
+  await page.close();
+});
+
+test("Exit ends the program: the window goes and the run stops", async () => {
+  const { page, errors } = await openPage();
+  await page.click("#cmdSimulate");
+  await page.click("#cmdCancel");
+  assert.equal(await page.$eval("#Form1", (f) => f.hidden), true);
+  assert.equal(await page.$eval("#ended", (p) => p.hidden), false);
+  assert.deepEqual(await page.evaluate(() => runningTimers()), []);
+  assert.deepEqual(errors, []);
+  await page.close();
+});
