@@ -163,7 +163,15 @@ void WebView::QuestionAsked(const entry::Question& question) {
 
 void WebView::HelpShown() { Record().Field("shown", "help").EndObject(); }
 
+void WebView::HelpTopicShown(const std::string& title) {
+    Record().Field("topic", title).EndObject();
+}
+
+void WebView::HelpHidden() { Record().Field("hidden", "help").EndObject(); }
+
 void WebView::AboutShown() { Record().Field("shown", "about").EndObject(); }
+
+void WebView::AboutHidden() { Record().Field("hidden", "about").EndObject(); }
 
 void WebView::ProgramEnded() { Record().Field("ended", true).EndObject(); }
 

@@ -9,7 +9,7 @@
 //   {"timer":"started","interval":ms} {"timer":"stopped"} {"timer":"interval","interval":ms}
 //   {"slider":value}  {"pointer":"arrow"|"cross"}  {"plot":true} (its pixels changed)
 //   {"load":type,"strokes":[…]}  {"question":{kind,prompt,title,defaultText,style}}
-//   {"shown":"help"|"about"}  {"ended":true}
+//   {"shown":"help"|"about"}  {"hidden":"help"|"about"}  {"topic":title}  {"ended":true}
 
 #include <string>
 
@@ -57,7 +57,10 @@ class WebView : public session::View {
     void LoadShown(const std::string& loadType) override;
     void QuestionAsked(const entry::Question& question) override;
     void HelpShown() override;
+    void HelpTopicShown(const std::string& title) override;
+    void HelpHidden() override;
     void AboutShown() override;
+    void AboutHidden() override;
     void ProgramEnded() override;
 
   private:
