@@ -80,6 +80,14 @@ EMSCRIPTEN_KEEPALIVE void corvane_tick() { program.Timer1_Timer(); }
 // The answer to the input box or message box on show: the typed text, "" for Cancel or OK.
 EMSCRIPTEN_KEEPALIVE void corvane_answer(const char* answer) { program.Answer(answer); }
 
+// The set-up a link's fragment names ("#source=Pulse&zo=75"), applied after start-up; each
+// refused value is explained in a message box of its own.
+EMSCRIPTEN_KEEPALIVE void corvane_open_link(const char* fragment) { program.OpenLink(fragment); }
+
+// The present set-up as a link's fragment, and as the corvane-trace command of the same circuit.
+EMSCRIPTEN_KEEPALIVE const char* corvane_setup_link() { return Hand(program.SetupLink()); }
+EMSCRIPTEN_KEEPALIVE const char* corvane_trace_command() { return Hand(program.TraceCommand()); }
+
 // The plot's pixels as R, G, B, A bytes, rows top to bottom.
 EMSCRIPTEN_KEEPALIVE const unsigned char* corvane_plot_rgba() { return view.PlotRgba().data(); }
 EMSCRIPTEN_KEEPALIVE int corvane_plot_width() { return view.PlotWidth(); }

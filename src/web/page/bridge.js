@@ -12,6 +12,9 @@ const Bridge = {
   release: (button, x, y) => Module.ccall("corvane_release", null, ["number", "number", "number"], [button, x, y]),
   tick: () => Module.ccall("corvane_tick", null, [], []),
   answer: (text) => Module.ccall("corvane_answer", null, ["string"], [text]),
+  openLink: (fragment) => Module.ccall("corvane_open_link", null, ["string"], [fragment]),
+  setupLink: () => Module.ccall("corvane_setup_link", "string", [], []),
+  traceCommand: () => Module.ccall("corvane_trace_command", "string", [], []),
   // The plot's R, G, B, A bytes, copied out of the module's memory.
   plotPixels() {
     const width = Module.ccall("corvane_plot_width", "number", [], []);

@@ -9,6 +9,7 @@ const Page = {
 
   showReports() {
     for (const record of Bridge.reports()) Reports.show(record);
+    LinkBar.update();
   },
 
   showState(state) {
@@ -29,7 +30,10 @@ const Page = {
     Page.showState(Bridge.state());
     Plot.show();
     Elements.enlarge(tables);
+    LinkBar.setUp();
     Bridge.startup();
+    // A shared set-up in the address is applied as the user would type it, after start-up.
+    if (location.hash.length > 1) Bridge.openLink(location.hash);
     Page.showReports();
     document.body.dataset.ready = "true";
   },
