@@ -6,6 +6,8 @@ const LinkBar = {
     const embedded = new URLSearchParams(location.search).has("embed");
     document.getElementById("linkBar").hidden = embedded;
     document.getElementById("copyLink").addEventListener("click", () => LinkBar.copy());
+    const width = document.getElementById("Form1").getBoundingClientRect().width;
+    document.body.style.setProperty("--window-width", `${width - 4}px`);
   },
 
   // The address of this page with the set-up as its fragment, without any earlier fragment.
