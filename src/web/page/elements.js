@@ -97,7 +97,9 @@ const Elements = {
   // One flag of an element, menu or schematic piece as the program holds it.
   setFlag(name, which, on) {
     const single = Menus.byName.get(name) || Schematic.byName.get(name);
-    const { box, control } = Elements.byName.get(name) || { box: single, control: single };
+    // A menu of the bar is greyed at its title, which then cannot open it.
+    const title = single?.classList?.contains("menu") ? single.querySelector("button") : single;
+    const { box, control } = Elements.byName.get(name) || { box: single, control: title };
     if (!control) return;
     if (which === "visible") {
       if (box instanceof SVGElement) box.style.display = on ? "" : "none";

@@ -21,15 +21,20 @@ const Menus = {
     let list = null;
     for (const row of tables.menus) {
       if (row.topLevel) {
+        // To a screen reader the bar holds the titles, each a menu item that opens its menu.
         const menu = document.createElement("div");
         menu.className = "menu";
         menu.id = row.name;
+        menu.setAttribute("role", "none");
         const title = document.createElement("button");
         title.type = "button";
+        title.setAttribute("role", "menuitem");
         title.setAttribute("aria-haspopup", "menu");
         title.append(Menus.caption(row.caption));
         list = document.createElement("div");
         list.setAttribute("role", "menu");
+        list.id = `${row.name}.items`;
+        title.setAttribute("aria-owns", list.id);
         menu.append(title, list);
         bar.append(menu);
         Menus.byName.set(row.name, menu);
