@@ -129,6 +129,23 @@ test("the envelope grows on green as corvane-trace paints it; the meter halts an
   await page.close();
 });
 
+test("the meter reads by touch: a finger held on the plot reads there, lifting it leaves the reading", async () => {
+  const { page, errors } = await openPage();
+  await page.setViewport({ width: 1280, height: 900, hasTouch: true });
+  await page.click("#cmdSimulate");
+  for (let i = 0; i < 20; ++i) await page.evaluate(() => fireTimer());
+  await page.click("#chkMeter");
+  const plot = await page.$eval("#Picture1", (c) => c.getBoundingClientRect().toJSON());
+  await page.touchscreen.touchStart(plot.left + 2 + 30, plot.top + 2 + 60);
+  const held = await page.$eval("#lblDisplay", (l) => l.textContent);
+  assert.match(held, /^Voltage =\n.+V\n Distance = .+ m$/);
+  assert.equal(await page.$eval("#Picture1", (c) => getComputedStyle(c).cursor), "crosshair");
+  await page.touchscreen.touchEnd();
+  assert.equal(await page.$eval("#lblDisplay", (l) => l.textContent), held);
+  assert.deepEqual(errors, []);
+  await page.close();
+});
+
 const dialogShown = (page, id) => page.$eval(id, (d) => d.open);
 
 test("an entry asks in a dialog, takes the typed value, and a refused one is explained", async () => {

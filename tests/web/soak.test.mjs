@@ -59,8 +59,8 @@ test(`${events} random events leave the page sound (seed ${seed})`, async () => 
           const at = canvas.getBoundingClientRect();
           const where = { clientX: at.left + random() * at.width, clientY: at.top + random() * at.height,
             button: random() < 0.8 ? 0 : 2, bubbles: true };
-          canvas.dispatchEvent(new MouseEvent("mousedown", where));
-          canvas.dispatchEvent(new MouseEvent("mouseup", where));
+          canvas.dispatchEvent(new PointerEvent("pointerdown", where));
+          canvas.dispatchEvent(new PointerEvent("pointerup", where));
           done.push("plot");
         } else {
           fireTimer();

@@ -1,5 +1,5 @@
 // The wave plot: a canvas that shows the session's picture of the plot pixel for pixel, and
-// passes the mouse on the plot to the session in the plot's own pixels.
+// passes presses on the plot (mouse, touch, pen) to the session in the plot's own pixels.
 const Plot = {
   make(row) {
     const canvas = document.createElement("canvas");
@@ -8,10 +8,13 @@ const Plot = {
     canvas.width = row.width - 4;
     canvas.height = row.height - 4;
     const inside = (e) => e.offsetX >= 0 && e.offsetY >= 0 && e.offsetX < canvas.width && e.offsetY < canvas.height;
-    canvas.addEventListener("mousedown", (e) => {
+    // Pointer events: a mouse button, a finger or a pen alike. A finger held on the plot reads
+    // there until it lifts; the page does not scroll or zoom under it.
+    canvas.style.touchAction = "none";
+    canvas.addEventListener("pointerdown", (e) => {
       if (inside(e)) Page.event(() => Bridge.press(e.button, Math.floor(e.offsetX), Math.floor(e.offsetY)));
     });
-    canvas.addEventListener("mouseup", (e) =>
+    canvas.addEventListener("pointerup", (e) =>
       Page.event(() => Bridge.release(e.button, Math.floor(e.offsetX), Math.floor(e.offsetY))));
     canvas.addEventListener("contextmenu", (e) => e.preventDefault());
     Plot.canvas = canvas;
