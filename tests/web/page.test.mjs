@@ -146,6 +146,32 @@ test("the meter reads by touch: a finger held on the plot reads there, lifting i
   await page.close();
 });
 
+test("the menus by keyboard: Alt and the access letter opens a menu, the arrows move, Enter chooses", async () => {
+  const { page, errors } = await openPage();
+  const focused = () => page.evaluate(() => document.activeElement.id || document.activeElement.closest(".menu")?.id);
+  await page.keyboard.down("Alt");
+  await page.keyboard.press("l");
+  assert.equal(await focused(), "mnuRLoad", "R-Load and Line Type share their letter");
+  await page.keyboard.press("l");
+  await page.keyboard.up("Alt");
+  assert.equal(await focused(), "mnuLineType");
+  await page.keyboard.press("ArrowDown");
+  assert.equal(await focused(), "mnuSingleLine");
+  await page.keyboard.press("ArrowDown");
+  assert.equal(await focused(), "mnuCascadedLine");
+  await page.keyboard.press("Enter");
+  assert.equal(await page.$eval("#mnuCascadedLine", (i) => i.getAttribute("aria-checked")), "true");
+  await page.keyboard.down("Alt");
+  await page.keyboard.press("c");
+  await page.keyboard.up("Alt");
+  await page.keyboard.press("ArrowRight");
+  assert.equal(await focused(), "mnuSource", "the menu beside Control: Zo is hidden in a cascade");
+  await page.keyboard.press("Escape");
+  assert.equal(await page.evaluate(() => document.activeElement === document.body), true);
+  assert.deepEqual(errors, []);
+  await page.close();
+});
+
 const dialogShown = (page, id) => page.$eval(id, (d) => d.open);
 
 test("an entry asks in a dialog, takes the typed value, and a refused one is explained", async () => {

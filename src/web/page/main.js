@@ -25,6 +25,7 @@ const Page = {
     const client = document.getElementById("client");
     Elements.build(tables, client);
     Menus.build(tables, document.getElementById("menubar"));
+    Menus.setUpKeys();
     Schematic.build(tables, client);
     Dialogs.setUp();
     Page.showState(Bridge.state());

@@ -62,4 +62,34 @@ const Menus = {
       Menus.byName.set(row.name, item);
     }
   },
+
+  // Alt and a menu's access letter opens that menu (pressed again, the next menu with the same
+  // letter); in an open menu the arrow keys move between
+  // its items (Up, Down) and to the menus beside it (Left, Right), Escape closes it.
+  setUpKeys() {
+    document.addEventListener("keydown", (e) => {
+      const usable = (b) => !b.disabled && !b.closest("[hidden]");
+      const titles = [...document.querySelectorAll("#menubar > .menu > button")].filter(usable);
+      if (e.altKey && !e.ctrlKey && e.key.length === 1) {
+        const matching = titles.filter((t) => t.querySelector("u")?.textContent.toLowerCase() === e.key.toLowerCase());
+        if (!matching.length) return;
+        e.preventDefault();
+        const open = matching.indexOf(document.activeElement?.closest(".menu")?.querySelector(":scope > button"));
+        matching[(open + 1) % matching.length].focus();
+        return;
+      }
+      const menu = document.activeElement?.closest("#menubar > .menu");
+      if (!menu) return;
+      const title = menu.querySelector(":scope > button");
+      const items = [...menu.querySelectorAll("[role=menu] > button")].filter(usable);
+      const at = items.indexOf(document.activeElement);
+      const step = { ArrowDown: 1, ArrowUp: -1 }[e.key];
+      const beside = { ArrowRight: 1, ArrowLeft: -1 }[e.key];
+      if (step && items.length) items[(at + step + items.length + (at < 0 && step < 0 ? 1 : 0)) % items.length].focus();
+      else if (beside && titles.length) titles[(titles.indexOf(title) + beside + titles.length) % titles.length].focus();
+      else if (e.key === "Escape") document.activeElement.blur();
+      else return;
+      e.preventDefault();
+    });
+  },
 };
