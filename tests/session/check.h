@@ -27,6 +27,7 @@ void UnusableElementsIgnored();
 
 // setup_test.cpp
 void SetUpRows();
+void EveryEntryCommand();
 void ChangesReachTheNextTick();
 void ExitWithAQuestionWaiting();
 void TabStops();

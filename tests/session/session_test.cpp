@@ -246,6 +246,7 @@ int main() {
     sessiontest::TraceBoxesAndEnvelope();
     sessiontest::UnusableElementsIgnored();
     sessiontest::SetUpRows();
+    sessiontest::EveryEntryCommand();
     sessiontest::ChangesReachTheNextTick();
     sessiontest::ExitWithAQuestionWaiting();
     sessiontest::TabStops();

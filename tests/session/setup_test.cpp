@@ -11,6 +11,7 @@
 #include "session/element_table.h"
 #include "session/menu_table.h"
 #include "session/reading_order.h"
+#include "entry/entry_commands.h"
 #include "session/schematic_table.h"
 #include "session_fixture.h"
 
@@ -183,6 +184,47 @@ void SetUpRows() {
         for (const std::string& label : Split(row.labels)) wanted += label + "|";
         Check(labels == wanted, name + "labels " + labels);
         Check(titles == (*row.titles ? std::string(row.titles) + "|" : ""), name + "titles " + titles);
+    }
+}
+
+// Every entry command and its menu twin, with an accepted and a refused answer: answered later
+// it ends as answered at once, and it asks its own question. Each is tried where it is usable.
+void EveryEntryCommand() {
+    const char* const where[] = {"",
+                                 "mnuAdvanced|optParameter(0)",
+                                 "mnuAdvanced|optParameter(2)",
+                                 "mnuCascadedLine",
+                                 "optImpedance",
+                                 "optParallelRC",
+                                 "optSeriesRL",
+                                 "optCapacitor",
+                                 "optInductor",
+                                 "mnuAdvanced"};
+    std::vector<std::string> names;
+    for (const entry::EntryCommand& c : entry::EntryCommands()) {
+        names.emplace_back(c.name);
+        if (!c.menuTwin.empty()) names.emplace_back(c.menuTwin);
+    }
+    for (const std::string& name : names) {
+        const char* before = nullptr;
+        for (const char* steps : where) {
+            Run probe;
+            probe.s.Startup();
+            Activate(probe, steps);
+            if (probe.s.Store().Usable(name)) {
+                before = steps;
+                break;
+            }
+        }
+        Check(before != nullptr, name + " is usable somewhere");
+        if (!before) continue;
+        for (const char* typed : {"7", "-1e30"}) {
+            const SetUp row{before, name.c_str(), "", typed};
+            const std::string now = Outcome(row, false), later = Outcome(row, true);
+            Check(now == later, name + " " + typed + ": answered later differs");
+            Check(now.find(entry::FindEntryCommand(name)->title) != std::string::npos,
+                  name + " asks its question: " + now);
+        }
     }
 }
 
