@@ -1,0 +1,34 @@
+// The whole window at one scale that fits the page, as an enlarged desktop window is: the
+// designed layout made smaller for a phone and larger for a big screen, keeping its shape. The
+// help window and the about box stand at the same scale. With ?embed in the address the page
+// shows the window alone, without the page's margin and background.
+const Scale = {
+  factor: 1,
+
+  start() {
+    if (new URLSearchParams(location.search).has("embed")) document.body.classList.add("embed");
+    document.getElementById("Form1").tabIndex = -1;  // where the focus returns from a panel
+    Scale.fit();
+    addEventListener("resize", Scale.fit);
+  },
+
+  fit() {
+    const form = document.getElementById("Form1");
+    const margin = parseFloat(getComputedStyle(document.body).getPropertyValue("--page-margin")) || 0;
+    // The designed size: a transform leaves the layout box as it was.
+    const width = form.offsetWidth;
+    const height = form.offsetHeight;
+    // Twice: a scroll bar that comes or goes with the new size changes the room.
+    for (let pass = 0; pass < 2; ++pass) {
+      const room = document.documentElement;
+      const s = Math.min((room.clientWidth - 2 * margin) / width, (innerHeight - 2 * margin) / height);
+      Scale.factor = s;
+      form.style.transform = `scale(${s})`;
+      // The box the window takes on the page is its scaled size.
+      form.style.marginRight = `${margin + width * (s - 1)}px`;
+      form.style.marginBottom = `${margin + height * (s - 1)}px`;
+      document.documentElement.style.setProperty("--scale", String(s));
+    }
+    for (const panel of document.querySelectorAll(".panel:not([hidden])")) Panel.keepOnPage(panel);
+  },
+};
