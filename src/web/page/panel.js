@@ -1,6 +1,8 @@
 // A window of the program's own beside the main window: not modal, moved by its title bar,
-// closed through its close button as through a window's frame, and left with Escape. It stands
-// at the page's scale (scale.js) and comes to the front when shown or touched.
+// closed through its close button as through a window's frame, and left with Escape. It lives
+// inside the main window's box, so that it stands at the page's scale (scale.js) and the menus
+// drop down in front of it; it comes to the front of the others when shown or touched. Its
+// place is in pixels of the designed main window.
 const Panel = {
   front: 100,
 
@@ -35,7 +37,7 @@ const Panel = {
     });
     panel.addEventListener("pointerdown", () => Panel.raise(panel));
     Panel.movableBy(panel, bar);
-    document.body.append(panel);
+    document.getElementById("Form1").append(panel);
     return { panel, client };
   },
 
@@ -54,11 +56,7 @@ const Panel = {
   // Shown in front, with the focus, so that Escape reaches it. A panel shown for the first time
   // stands a little below and right of the main window's top left corner.
   show(panel, focus) {
-    if (panel.hidden && !panel.style.left) {
-      const form = document.getElementById("Form1").getBoundingClientRect();
-      const offset = 40 * Scale.factor;
-      Panel.moveTo(panel, form.left + scrollX + offset, form.top + scrollY + offset);
-    }
+    if (panel.hidden && !panel.style.left) Panel.moveTo(panel, 40, 40);
     panel.hidden = false;
     Panel.keepOnPage(panel);
     Panel.raise(panel);
@@ -76,19 +74,22 @@ const Panel = {
   },
 
   moveTo(panel, left, top) {
-    panel.style.left = `${Math.round(left)}px`;
-    panel.style.top = `${Math.round(top)}px`;
+    panel.style.left = `${left}px`;
+    panel.style.top = `${top}px`;
   },
 
   // Within the page's width where it fits, and never above or left of the page, so that its
   // title bar can always be taken hold of again.
   keepOnPage(panel) {
-    const width = panel.offsetWidth * Scale.factor;
-    const room = document.documentElement.clientWidth;
-    const left = Math.max(0, Math.min(parseFloat(panel.style.left), scrollX + room - width));
-    Panel.moveTo(panel, left, Math.max(0, parseFloat(panel.style.top)));
+    const form = document.getElementById("Form1").getBoundingClientRect();
+    const s = Scale.factor;
+    const pageLeft = -(form.left + scrollX) / s;
+    const pageRight = (document.documentElement.clientWidth - form.left) / s - panel.offsetWidth;
+    const left = Math.max(pageLeft, Math.min(parseFloat(panel.style.left), pageRight));
+    Panel.moveTo(panel, left, Math.max(-(form.top + scrollY) / s, parseFloat(panel.style.top)));
   },
 
+  // Moved with the pointer, which moves in the page's pixels.
   movableBy(panel, bar) {
     let from = null;
     bar.addEventListener("pointerdown", (e) => {
@@ -98,7 +99,8 @@ const Panel = {
     });
     bar.addEventListener("pointermove", (e) => {
       if (!from) return;
-      Panel.moveTo(panel, from.left + e.clientX - from.x, from.top + e.clientY - from.y);
+      const s = Scale.factor;
+      Panel.moveTo(panel, from.left + (e.clientX - from.x) / s, from.top + (e.clientY - from.y) / s);
       Panel.keepOnPage(panel);
     });
     const drop = () => (from = null);

@@ -1,6 +1,6 @@
 // The whole window at one scale that fits the page, as an enlarged desktop window is: the
 // designed layout made smaller for a phone and larger for a big screen, keeping its shape. The
-// help window and the about box stand at the same scale. With ?embed in the address the page
+// help window and the about box stand inside it (panel.js), at the same scale. With ?embed in the address the page
 // shows the window alone, without the page's margin and background.
 const Scale = {
   factor: 1,
@@ -27,7 +27,6 @@ const Scale = {
       // The box the window takes on the page is its scaled size.
       form.style.marginRight = `${margin + width * (s - 1)}px`;
       form.style.marginBottom = `${margin + height * (s - 1)}px`;
-      document.documentElement.style.setProperty("--scale", String(s));
     }
     for (const panel of document.querySelectorAll(".panel:not([hidden])")) Panel.keepOnPage(panel);
   },
