@@ -3,6 +3,7 @@
 //   PAGE=…/corvane.html node --test panels.test.mjs
 import assert from "node:assert/strict";
 import { test } from "node:test";
+import { PNG } from "pngjs";
 import { openPage, wronglyShown } from "./driver.mjs";
 
 const openMenuItem = async (page, menu, item) => {
@@ -184,7 +185,7 @@ const fit = (page) =>
     };
   });
 
-test("the whole window at one scale: a phone's width, a large screen, and embedded alone", async () => {
+test("the whole window at one scale: a phone's width, large screens, the plot sharp, and embedded alone", async () => {
   const { page, errors } = await openPage();
   // Rows: viewport, whether the window is made smaller.
   for (const [width, height, smaller] of [[390, 844, true], [1280, 900, false], [2560, 1440, false]]) {
@@ -202,6 +203,28 @@ test("the whole window at one scale: a phone's width, a large screen, and embedd
     assert.deepEqual(await wronglyShown(page), [], `${size}: every element in its place`);
     await page.click("#cmdQuit");
   }
+
+  // Enlarged, the plot's pixels stay sharp blocks: the screen shows no colour the plot's own
+  // picture does not have, where a smoothed picture would blend its traces into the white.
+  await resize(page, 1280, 900);
+  await page.click("#cmdSimulate");
+  for (let i = 0; i < 60; ++i) await page.evaluate(() => fireTimer());
+  const { own, clip } = await page.$eval("#Picture1", (c) => {
+    const data = c.getContext("2d").getImageData(0, 0, c.width, c.height).data;
+    const own = new Set();
+    for (let i = 0; i < data.length; i += 4) own.add(`${data[i]},${data[i + 1]},${data[i + 2]}`);
+    const r = c.getBoundingClientRect();
+    const inset = 4 * (r.width / c.offsetWidth);  // past the sunken border
+    return { own: [...own], clip: { x: r.left + inset, y: r.top + inset, width: r.width - 2 * inset, height: r.height - 2 * inset } };
+  });
+  const screen = PNG.sync.read(await page.screenshot({ clip }));
+  const foreign = new Set();
+  for (let i = 0; i < screen.data.length; i += 4) {
+    const colour = `${screen.data[i]},${screen.data[i + 1]},${screen.data[i + 2]}`;
+    if (!own.includes(colour)) foreign.add(colour);
+  }
+  assert.ok(own.length >= 3, `the plot has traces (${own})`);
+  assert.deepEqual([...foreign].slice(0, 5), [], "colours on the screen that the plot does not have");
   assert.deepEqual(errors, []);
   await page.close();
 

@@ -28,6 +28,9 @@ const Scale = {
       form.style.marginRight = `${margin + width * (s - 1)}px`;
       form.style.marginBottom = `${margin + height * (s - 1)}px`;
     }
+    // The plot's picture stays at its designed size: enlarged, each of its pixels becomes a
+    // sharp block rather than a blur; made smaller, it is smoothed so that no trace drops out.
+    Plot.canvas.style.imageRendering = Scale.factor > 1 ? "pixelated" : "auto";
     for (const panel of document.querySelectorAll(".panel:not([hidden])")) Panel.keepOnPage(panel);
   },
 };
