@@ -18,15 +18,20 @@ const Scale = {
     // The designed size: a transform leaves the layout box as it was.
     const width = form.offsetWidth;
     const height = form.offsetHeight;
-    // Twice: a scroll bar that comes or goes with the new size changes the room.
+    // The link bar under the window stays on the screen with it, as wide as the window.
+    const bar = document.getElementById("linkBar");
+    // Twice: a scroll bar that comes or goes with the new size changes the room, and so does
+    // the link bar's height, which wraps to the window's width.
     for (let pass = 0; pass < 2; ++pass) {
       const room = document.documentElement;
-      const s = Math.min((room.clientWidth - 2 * margin) / width, (innerHeight - 2 * margin) / height);
+      const under = bar && !bar.hidden ? bar.offsetHeight + margin : 0;
+      const s = Math.min((room.clientWidth - 2 * margin) / width, (innerHeight - 2 * margin - under) / height);
       Scale.factor = s;
       form.style.transform = `scale(${s})`;
       // The box the window takes on the page is its scaled size.
       form.style.marginRight = `${margin + width * (s - 1)}px`;
       form.style.marginBottom = `${margin + height * (s - 1)}px`;
+      document.body.style.setProperty("--window-width", `${width * s - 4}px`);
     }
     // The plot's picture stays at its designed size: enlarged, each of its pixels becomes a
     // sharp block rather than a blur; made smaller, it is smoothed so that no trace drops out.
