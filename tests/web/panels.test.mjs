@@ -180,6 +180,7 @@ const fit = (page) =>
     const under = bar.hidden ? form : bar.getBoundingClientRect();
     return {
       bottom: under.bottom,
+      gap: bar.hidden ? 0 : under.top - form.bottom,
       barWidth: bar.hidden ? form.width : under.width,
       room: [document.documentElement.clientWidth, innerHeight],
       scrollWidth: document.documentElement.scrollWidth,
@@ -205,6 +206,7 @@ test("the whole window at one scale: a phone's width, large screens, the plot sh
     const margin = at.form[0];
     assert.ok(Math.abs(at.form[2] + margin - width) < 2 || Math.abs(at.bottom + margin - height) < 2, `${size}: fills (${at.form}, ${at.bottom})`);
     assert.ok(at.bottom <= height, `${size}: the link bar on the screen (${at.bottom})`);
+    assert.ok(at.gap >= 0 && at.gap < margin + 1, `${size}: the link bar right under the window (${at.gap})`);
     assert.ok(Math.abs(at.barWidth - (at.form[2] - at.form[0])) < 1, `${size}: the link bar as wide (${at.barWidth})`);
     assert.equal(at.scale < 1, smaller, `${size}: scale ${at.scale}`);
     assert.deepEqual(await wronglyShown(page), [], `${size}: every element in its place`);
