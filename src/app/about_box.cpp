@@ -1,7 +1,5 @@
 #include "app/about_box.h"
 
-#include "session/session.h"
-
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPalette>
@@ -12,6 +10,7 @@
 #include "display/twips.h"
 #include "paint/qt_geometry.h"
 #include "session/dialog_texts.h"
+#include "session/session.h"
 
 namespace app {
 namespace {
@@ -20,7 +19,8 @@ QLabel* MakeLabel(QWidget* box, int line) {
     const session::AboutLine& row = session::kAboutLines[line];
     QString text = QString::fromUtf8(row.text);
     if (text.contains(QLatin1String("%1")))
-        text = text.arg(QStringLiteral(CORVANE_VERSION), QString::fromLatin1(qVersion()));
+        text = text.arg(QStringLiteral(CORVANE_VERSION),
+                        QStringLiteral("the Qt %1 toolkit").arg(QString::fromLatin1(qVersion())));
     auto* label = new QLabel(text, box);
     label->setObjectName(QString::fromLatin1(row.name));
     QFont font(QString::fromLatin1(session::kDialogTypeface));
@@ -46,28 +46,27 @@ AboutBox::AboutBox(QWidget* mainWindow, session::Session& session)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QString::fromLatin1(session::kAboutCaption));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(display::TwipsToPixels(6555, logicalDpiX()),
-                 display::TwipsToPixels(4605, logicalDpiX()));
+    setFixedSize(display::TwipsToPixels(session::kAboutWidthTwips, logicalDpiX()),
+                 display::TwipsToPixels(session::kAboutHeightTwips, logicalDpiX()));
 
-    const auto place = [this](int left, int top, int width, int height) {
-        return paint::ToQRect(display::TwipsToPixels(left, top, width, height, logicalDpiX()));
+    const auto place = [this](const help::TwipRect& twips) {
+        return paint::ToQRect(twips.Pixels(logicalDpiX()));
     };
     // A plain coloured band, no picture on it.
     Picture1->setObjectName(QStringLiteral("Picture1"));
     QPalette band = Picture1->palette();
-    band.setColor(QPalette::Window, QColor(128, 0, 0));
+    band.setColor(QPalette::Window, QColor::fromRgb(session::kAboutBandColour));
     Picture1->setPalette(band);
     Picture1->setAutoFillBackground(true);
-    Picture1->setGeometry(place(360, 360, 1215, 3975));
+    Picture1->setGeometry(place(session::kAboutBandPlace));
 
-    lblTitle->setGeometry(place(1800, 360, 2895, 375));
-    Label1->setGeometry(place(1800, 840, 3495, 375));
-    Label2->setGeometry(place(1800, 1320, 4335, 615));
-    Label3->setGeometry(place(1800, 2160, 4215, 1575));
+    QLabel* const lines[] = {lblTitle, Label1, Label2, Label3};
+    for (std::size_t i = 0; i < session::kAboutLines.size(); ++i)
+        lines[i]->setGeometry(place(session::kAboutLines[i].place));
     Label3->setWordWrap(true);
 
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(place(5280, 3960, 855, 375));
+    cmdOK->setGeometry(place(session::kAboutOkPlace));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, [this] { session_.cmdOK_Click(); });
     // Escape leaves the box as OK does.

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "session/session.h"
+#include "web/dialog_tables.h"
 #include "web/tables.h"
 #include "web/web_view.h"
 
@@ -87,6 +88,20 @@ EMSCRIPTEN_KEEPALIVE void corvane_open_link(const char* fragment) { program.Open
 // The present set-up as a link's fragment, and as the corvane-trace command of the same circuit.
 EMSCRIPTEN_KEEPALIVE const char* corvane_setup_link() { return Hand(program.SetupLink()); }
 EMSCRIPTEN_KEEPALIVE const char* corvane_trace_command() { return Hand(program.TraceCommand()); }
+
+// The help window and the about box: what they are built from, the text of a topic, and their
+// buttons, Escape and close buttons.
+EMSCRIPTEN_KEEPALIVE const char* corvane_dialog_tables() { return Hand(web::DialogTables()); }
+EMSCRIPTEN_KEEPALIVE const char* corvane_topic_text(const char* title) {
+    return Hand(web::TopicText(title));
+}
+EMSCRIPTEN_KEEPALIVE void corvane_help_node(const char* title) {
+    program.tvwHelpTree_NodeClick(title);
+}
+EMSCRIPTEN_KEEPALIVE void corvane_help_quit() { program.cmdQuit_Click(); }
+EMSCRIPTEN_KEEPALIVE void corvane_help_closed() { program.HelpClosed(); }
+EMSCRIPTEN_KEEPALIVE void corvane_about_ok() { program.cmdOK_Click(); }
+EMSCRIPTEN_KEEPALIVE void corvane_about_closed() { program.AboutClosed(); }
 
 // The plot's pixels as R, G, B, A bytes, rows top to bottom.
 EMSCRIPTEN_KEEPALIVE const unsigned char* corvane_plot_rgba() { return view.PlotRgba().data(); }

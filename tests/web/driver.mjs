@@ -64,6 +64,9 @@ export function wronglyShown(page) {
     };
     const tags = { button: "BUTTON", checkBox: "checkbox", option: "radio", slider: "range", plot: "CANVAS" };
     const client = document.getElementById("client").getBoundingClientRect();
+    // Places are compared at the designed size: the whole window stands at one scale.
+    const scale = client.width / document.getElementById("client").offsetWidth;
+    const designed = (v) => Math.round((v / scale) * 10) / 10;
     for (const row of tables.elements) {
       if (row.kind === "timer") continue;
       const element = document.getElementById(row.name);
@@ -94,7 +97,7 @@ export function wronglyShown(page) {
       if (!box.checkVisibility()) continue;
       const container = row.container ? document.getElementById(row.container).getBoundingClientRect() : client;
       const at = box.getBoundingClientRect();
-      const place = [at.left - container.left, at.top - container.top, at.width, at.height];
+      const place = [at.left - container.left, at.top - container.top, at.width, at.height].map(designed);
       expect(row.name, "place", place.join(), [row.left, row.top, row.width, row.height].join());
     }
     for (const row of tables.menus) {

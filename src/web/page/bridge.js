@@ -15,6 +15,13 @@ const Bridge = {
   openLink: (fragment) => Module.ccall("corvane_open_link", null, ["string"], [fragment]),
   setupLink: () => Module.ccall("corvane_setup_link", "string", [], []),
   traceCommand: () => Module.ccall("corvane_trace_command", "string", [], []),
+  dialogTables: () => JSON.parse(Module.ccall("corvane_dialog_tables", "string", [], [])),
+  topicText: (title) => Module.ccall("corvane_topic_text", "string", ["string"], [title]),
+  helpNode: (title) => Module.ccall("corvane_help_node", null, ["string"], [title]),
+  helpQuit: () => Module.ccall("corvane_help_quit", null, [], []),
+  helpClosed: () => Module.ccall("corvane_help_closed", null, [], []),
+  aboutOk: () => Module.ccall("corvane_about_ok", null, [], []),
+  aboutClosed: () => Module.ccall("corvane_about_closed", null, [], []),
   // The plot's R, G, B, A bytes, copied out of the module's memory.
   plotPixels() {
     const width = Module.ccall("corvane_plot_width", "number", [], []);

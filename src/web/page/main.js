@@ -31,6 +31,7 @@ const Page = {
     Page.showState(Bridge.state());
     Plot.show();
     Elements.enlarge(tables);
+    Scale.start();
     LinkBar.setUp();
     Bridge.startup();
     // A shared set-up in the address is applied as the user would type it, after start-up.
@@ -43,6 +44,8 @@ const Page = {
   end() {
     document.getElementById("Form1").hidden = true;
     document.getElementById("ended").hidden = false;
+    Help.discard();
+    About.discard();
   },
 };
 

@@ -12,6 +12,8 @@ const Reports = {
     else if (record.timer === "started") Run.start(record.interval);
     else if (record.timer === "stopped") Run.stop();
     else if (record.timer === "interval") Run.retime(record.interval);
-    // "shown" (the help window and the about box) has no page yet.
+    else if ("shown" in record) (record.shown === "help" ? Help : About).show();
+    else if ("hidden" in record) (record.hidden === "help" ? Help : About).hide();
+    else if ("topic" in record) Help.showTopic(record.topic);
   },
 };
