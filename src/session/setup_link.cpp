@@ -224,8 +224,11 @@ entry::Task<> Session::ApplyLink(std::vector<std::pair<std::string, std::string>
 
 std::string Session::SetupLink() const {
     std::string link;
-    for (const auto& [key, value] : SetupPairs(model_, store_))
-        link += (link.empty() ? "" : "&") + Encoded(key) + (value.empty() ? "" : "=" + Encoded(value));
+    for (const auto& [key, value] : SetupPairs(model_, store_)) {
+        if (!link.empty()) link += '&';
+        link += Encoded(key);
+        if (!value.empty()) link += '=' + Encoded(value);
+    }
     return link;
 }
 
