@@ -103,6 +103,10 @@ EMSCRIPTEN_KEEPALIVE void corvane_help_closed() { program.HelpClosed(); }
 EMSCRIPTEN_KEEPALIVE void corvane_about_ok() { program.cmdOK_Click(); }
 EMSCRIPTEN_KEEPALIVE void corvane_about_closed() { program.AboutClosed(); }
 
+// The plot's device pixels to a plot pixel (1 at the designed size): enlarged, it is drawn
+// again sharp at the finer resolution.
+EMSCRIPTEN_KEEPALIVE void corvane_set_plot_ratio(int ratio) { view.SetPlotRatio(ratio); }
+
 // The plot's pixels as R, G, B, A bytes, rows top to bottom.
 EMSCRIPTEN_KEEPALIVE const unsigned char* corvane_plot_rgba() { return view.PlotRgba().data(); }
 EMSCRIPTEN_KEEPALIVE int corvane_plot_width() { return view.PlotWidth(); }

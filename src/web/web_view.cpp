@@ -8,9 +8,6 @@
 namespace web {
 namespace {
 
-// The page's plot is shown at its designed size: one plot pixel to one canvas pixel.
-constexpr double kRatio = 1;
-
 const char* FlagName(session::Flag flag) {
     switch (flag) {
         case session::Flag::Enabled:
@@ -27,8 +24,8 @@ const char* FlagName(session::Flag flag) {
 
 WebView::WebView()
     : backColour_(display::kPlotBackColour),
-      drawing_(display::DesignedPlotSize().width, display::DesignedPlotSize().height,
-               display::kPlotBackColour) {
+      designed_(display::DesignedPlotSize()),
+      drawing_(designed_.width, designed_.height, display::kPlotBackColour) {
     reports_.BeginArray();
 }
 
@@ -55,7 +52,7 @@ void WebView::PlotChanged() {
 const std::vector<unsigned char>& WebView::PlotRgba() {
     if (!rgbaStale_) return rgba_;
     raster::Image shown = drawing_;
-    raster::DrawFixedMarks(shown, kRatio);
+    raster::DrawFixedMarks(shown, ratio_);
     rgba_.resize(shown.Pixels().size() * 4);
     std::size_t at = 0;
     for (const display::Rgb p : shown.Pixels()) {
@@ -100,20 +97,55 @@ void WebView::TickDrawingBegun(bool envelope, bool voltage, bool current,
         PlotCleared();
         return;
     }
-    if (voltage) raster::DrawPolyline(drawing_, voltagePoints, display::kEnvelopePaint, kRatio);
-    if (current) raster::DrawPolyline(drawing_, currentPoints, display::kEnvelopePaint, kRatio);
+    if (voltage) Draw(voltagePoints, display::kEnvelopePaint);
+    if (current) Draw(currentPoints, display::kEnvelopePaint);
     PlotChanged();
 }
 
 void WebView::TracesDrawn(bool voltage, bool current, const display::TracePoints& voltagePoints,
                           const display::TracePoints& currentPoints) {
-    if (voltage) raster::DrawPolyline(drawing_, voltagePoints, display::kVoltageColour, kRatio);
-    if (current) raster::DrawPolyline(drawing_, currentPoints, display::kCurrentColour, kRatio);
+    if (voltage) Draw(voltagePoints, display::kVoltageColour);
+    if (current) Draw(currentPoints, display::kCurrentColour);
     PlotChanged();
 }
 
 void WebView::PlotCleared() {
     drawing_.Fill(backColour_);
+    older_.reset();
+    kept_.clear();
+    PlotChanged();
+}
+
+// A polyline through the same points covers every pixel of an earlier one (same pen), so that
+// one need not be drawn again: the envelope's white copy of a trace replaces the trace.
+void WebView::Draw(const display::TracePoints& points, display::Rgb colour) {
+    raster::DrawPolyline(drawing_, points, colour, ratio_);
+    std::erase_if(kept_, [&](const Polyline& line) {
+        return std::equal(line.points.begin(), line.points.end(), points.begin(), points.end());
+    });
+    if (kept_.size() == kKeptPolylines) {
+        older_ = drawing_;
+        kept_.clear();
+    } else {
+        kept_.push_back({{points.begin(), points.end()}, colour});
+    }
+}
+
+void WebView::SetPlotRatio(int ratio) {
+    if (ratio == ratio_ || ratio < 1) return;
+    raster::Image finer(designed_.width * ratio, designed_.height * ratio, backColour_);
+    if (older_) {
+        // Nearest device pixel of the older picture, whatever its ratio was.
+        for (int y = 0; y < finer.Height(); ++y)
+            for (int x = 0; x < finer.Width(); ++x)
+                finer.Plot(x, y,
+                           older_->Pixel(x * older_->Width() / finer.Width(),
+                                         y * older_->Height() / finer.Height()));
+    }
+    ratio_ = ratio;
+    drawing_ = std::move(finer);
+    if (older_) older_ = drawing_;
+    for (const Polyline& line : kept_) raster::DrawPolyline(drawing_, line.points, line.colour, ratio_);
     PlotChanged();
 }
 

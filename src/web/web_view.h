@@ -11,7 +11,9 @@
 //   {"load":type,"strokes":[…]}  {"question":{kind,prompt,title,defaultText,style}}
 //   {"shown":"help"|"about"}  {"hidden":"help"|"about"}  {"topic":title}  {"ended":true}
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "display/geometry.h"
 #include "raster/image.h"
@@ -28,10 +30,14 @@ class WebView : public session::View {
     // The records since the last call, as a JSON array; the queue is empty afterwards.
     std::string TakeReports();
     // The plot as the user sees it: the drawing with the fixed marks over it, as R, G, B, A
-    // bytes, rows top to bottom.
+    // bytes, rows top to bottom, `ratio` device pixels to a plot pixel.
     const std::vector<unsigned char>& PlotRgba();
     int PlotWidth() const { return drawing_.Width(); }
     int PlotHeight() const { return drawing_.Height(); }
+    // Enlarged, the plot is drawn again at the finer resolution, sharp: the polylines since the
+    // last clear at the new ratio, as the desktop's plot does (what came before its last
+    // kKeptPolylines is resampled).
+    void SetPlotRatio(int ratio);
     // The status line's text as last told, "" before the first.
     const std::string& StatusText() const { return statusText_; }
 
@@ -43,8 +49,8 @@ class WebView : public session::View {
     void TimerIntervalChanged(int interval) override;
     void StatusTextChanged(const std::string& text) override;
     void PointerChanged(session::Pointer shape) override;
-    int PlotInnerWidth() const override { return drawing_.Width(); }
-    int PlotInnerHeight() const override { return drawing_.Height(); }
+    int PlotInnerWidth() const override { return designed_.width; }
+    int PlotInnerHeight() const override { return designed_.height; }
     void TickDrawingBegun(bool envelope, bool voltage, bool current,
                           const display::TracePoints& voltagePoints,
                           const display::TracePoints& currentPoints) override;
@@ -66,11 +72,24 @@ class WebView : public session::View {
   private:
     Json& Record();
     void PlotChanged();
+    void Draw(const display::TracePoints& points, display::Rgb colour);
+
+    static constexpr std::size_t kKeptPolylines = 256;
+    struct Polyline {
+        std::vector<display::Point> points;
+        display::Rgb colour;
+    };
 
     Json reports_;
     std::string statusText_;
     display::Rgb backColour_;
-    raster::Image drawing_;  // what is drawn, without the fixed marks
+    display::Size designed_;  // the plot's own pixels
+    int ratio_ = 1;
+    raster::Image drawing_;  // what is drawn, without the fixed marks, at ratio_
+    // The drawing since the last clear: what came before the kept polylines (empty when
+    // nothing did), then the polylines in order.
+    std::optional<raster::Image> older_;
+    std::vector<Polyline> kept_;
     std::vector<unsigned char> rgba_;
     bool rgbaStale_ = true;
     bool plotInQueue_ = false;  // a plot record waits in the queue

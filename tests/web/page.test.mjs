@@ -62,10 +62,11 @@ test("the window shows what the program holds: at start-up, in Advanced mode, in
 const canvasPixels = (page) =>
   page.$eval("#Picture1", (c) => Array.from(c.getContext("2d").getImageData(0, 0, c.width, c.height).data));
 
-// corvane-trace's picture of the start values after `ticks` ticks: the plot above its caption.
+// corvane-trace's picture of the start values after `ticks` ticks: the plot above its caption,
+// as many times as large as the canvas is (the page draws the plot sharp at a whole ratio).
 function tracePicture(ticks, width, height, options = []) {
   const file = join(folder, `trace-${ticks}.png`);
-  const args = ["--ticks", String(ticks), "--png", file, ...options];
+  const args = ["--ticks", String(ticks), "--png", file, "--scale", String(width / 389), ...options];
   execFileSync(process.env.TRACE, args, { stdio: ["ignore", "ignore", "inherit"] });
   const png = PNG.sync.read(readFileSync(file));
   assert.equal(png.width, width);
@@ -96,6 +97,13 @@ test("a run draws the same pixels as corvane-trace, and Step makes the next tick
   assert.deepEqual(await page.evaluate(() => runningTimers()), [], "halted after the step");
   wrong = differentPixels(await canvasPixels(page), tracePicture(ticks + 1, width, height), width);
   assert.deepEqual(wrong.slice(0, 10), [], `${wrong.length} pixels differ after the step`);
+  // Made smaller and larger, the plot is drawn again from its polylines at the new ratio.
+  for (const [viewWidth, viewHeight] of [[390, 844], [3000, 2000]]) {
+    await page.setViewport({ width: viewWidth, height: viewHeight });
+    const now = await page.$eval("#Picture1", (c) => ({ width: c.width, height: c.height }));
+    wrong = differentPixels(await canvasPixels(page), tracePicture(ticks + 1, now.width, now.height), now.width);
+    assert.deepEqual(wrong.slice(0, 10), [], `${wrong.length} pixels differ at ${viewWidth}x${viewHeight}, ${now.width} wide`);
+  }
   assert.equal(await page.$eval("#cmdContinue", (b) => b.disabled), false);
   assert.deepEqual(errors, []);
   await page.close();

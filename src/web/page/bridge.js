@@ -11,6 +11,7 @@ const Bridge = {
   press: (button, x, y) => Module.ccall("corvane_press", null, ["number", "number", "number"], [button, x, y]),
   release: (button, x, y) => Module.ccall("corvane_release", null, ["number", "number", "number"], [button, x, y]),
   tick: () => Module.ccall("corvane_tick", null, [], []),
+  setPlotRatio: (ratio) => Module.ccall("corvane_set_plot_ratio", null, ["number"], [ratio]),
   answer: (text) => Module.ccall("corvane_answer", null, ["string"], [text]),
   openLink: (fragment) => Module.ccall("corvane_open_link", null, ["string"], [fragment]),
   setupLink: () => Module.ccall("corvane_setup_link", "string", [], []),

@@ -7,7 +7,11 @@ const Plot = {
     // The drawing area inside the sunken border of 2 pixels.
     canvas.width = row.width - 4;
     canvas.height = row.height - 4;
-    const inside = (e) => e.offsetX >= 0 && e.offsetY >= 0 && e.offsetX < canvas.width && e.offsetY < canvas.height;
+    // Its place on the page is the designed size; its pixels may be finer (setRatio).
+    canvas.style.width = `${canvas.width}px`;
+    canvas.style.height = `${canvas.height}px`;
+    Plot.designed = { width: canvas.width, height: canvas.height };
+    const inside = (e) => e.offsetX >= 0 && e.offsetY >= 0 && e.offsetX < Plot.designed.width && e.offsetY < Plot.designed.height;
     // Pointer events: a mouse button, a finger or a pen alike. A finger held on the plot reads
     // there until it lifts; the page does not scroll or zoom under it.
     canvas.style.touchAction = "none";
@@ -23,6 +27,18 @@ const Plot = {
 
   show() {
     Plot.canvas.getContext("2d").putImageData(Bridge.plotPixels(), 0, 0);
+  },
+
+  // `ratio` canvas pixels to a plot pixel: enlarged, the program draws the plot again at the
+  // finer resolution, sharp, instead of the page stretching it.
+  ratio: 1,
+  setRatio(ratio) {
+    if (ratio === Plot.ratio) return;  // a new size of the canvas would empty it
+    Plot.ratio = ratio;
+    Bridge.setPlotRatio(ratio);
+    Plot.canvas.width = Plot.designed.width * ratio;
+    Plot.canvas.height = Plot.designed.height * ratio;
+    Page.showReports();
   },
 
   setPointer(shape) {

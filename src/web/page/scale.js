@@ -33,8 +33,10 @@ const Scale = {
       form.style.marginBottom = `${margin + height * (s - 1)}px`;
       document.body.style.setProperty("--window-width", `${width * s - 4}px`);
     }
-    // The plot's picture stays at its designed size: enlarged, each of its pixels becomes a
-    // sharp block rather than a blur; made smaller, it is smoothed so that no trace drops out.
+    // Enlarged, the plot is drawn at the nearest whole ratio of canvas pixels to its own and
+    // shown without blending; made smaller, it stays at its designed size and is smoothed so
+    // that no trace drops out.
+    Plot.setRatio(Math.max(1, Math.round(Scale.factor * devicePixelRatio)));
     Plot.canvas.style.imageRendering = Scale.factor > 1 ? "pixelated" : "auto";
     for (const panel of document.querySelectorAll(".panel:not([hidden])")) Panel.keepOnPage(panel);
   },
