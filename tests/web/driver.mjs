@@ -127,3 +127,9 @@ export function wronglyShown(page) {
   });
 }
 
+
+// A new viewport, and the frame after it, by which the page has fitted itself to it.
+export async function resize(page, width, height) {
+  await page.setViewport({ width, height });
+  await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+}

@@ -8,7 +8,7 @@ import { readFileSync } from "node:fs";
 import { join } from "node:path";
 import { test } from "node:test";
 import { PNG } from "pngjs";
-import { folder, openPage, wronglyShown } from "./driver.mjs";
+import { folder, openPage, resize, wronglyShown } from "./driver.mjs";
 
 test("the window shows what the program holds: at start-up, in Advanced mode, in a cascade, running", async () => {
   const { page, fetched, errors } = await openPage();
@@ -99,7 +99,7 @@ test("a run draws the same pixels as corvane-trace, and Step makes the next tick
   assert.deepEqual(wrong.slice(0, 10), [], `${wrong.length} pixels differ after the step`);
   // Made smaller and larger, the plot is drawn again from its polylines at the new ratio.
   for (const [viewWidth, viewHeight] of [[390, 844], [3000, 2000]]) {
-    await page.setViewport({ width: viewWidth, height: viewHeight });
+    await resize(page, viewWidth, viewHeight);
     const now = await page.$eval("#Picture1", (c) => ({ width: c.width, height: c.height }));
     wrong = differentPixels(await canvasPixels(page), tracePicture(ticks + 1, now.width, now.height), now.width);
     assert.deepEqual(wrong.slice(0, 10), [], `${wrong.length} pixels differ at ${viewWidth}x${viewHeight}, ${now.width} wide`);

@@ -4,7 +4,7 @@
 import assert from "node:assert/strict";
 import { test } from "node:test";
 import { PNG } from "pngjs";
-import { openPage, wronglyShown } from "./driver.mjs";
+import { openPage, resize, wronglyShown } from "./driver.mjs";
 
 const openMenuItem = async (page, menu, item) => {
   await page.click(`#${menu} > button`);
@@ -12,11 +12,6 @@ const openMenuItem = async (page, menu, item) => {
 };
 const helpText = (page) => openMenuItem(page, "mnuHelp", "mnuHelpText");
 const about = (page) => openMenuItem(page, "mnuHelp", "mnuAboutCorvane");
-// A new viewport, and the frame after it, by which the page has fitted itself to it.
-const resize = async (page, width, height) => {
-  await page.setViewport({ width, height });
-  await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
-};
 const shown = (page, id) => page.evaluate((id) => document.getElementById(id)?.checkVisibility() ?? false, id);
 
 // What the help window shows: the pane's text against the module's text of the selected
