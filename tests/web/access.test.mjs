@@ -1,5 +1,5 @@
 // The page as a screen reader and a keyboard meet it: axe-core finds no violation in the window,
-// nor with an input box or a message box open.
+// nor with an input box or a message box open, nor with the help window and the about box shown.
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
 import { createRequire } from "node:module";
@@ -15,7 +15,7 @@ async function violations(page) {
   return found.map((v) => `${v.id}: ${v.nodes.map((n) => `${n.target.join(" ")} (${n.failureSummary})`).join(", ")}`);
 }
 
-test("axe-core finds no violation in the window, running, and with each dialog open", async () => {
+test("axe-core finds no violation in the window, running, with each dialog open, and beside the help window and the about box", async () => {
   const { page, errors } = await openPage();
   assert.deepEqual(await violations(page), [], "at start-up");
   await page.click("#cmdSimulate");
@@ -26,5 +26,11 @@ test("axe-core finds no violation in the window, running, and with each dialog o
   await page.type("#inputText", "-5");
   await page.click("#inputOK");
   assert.deepEqual(await violations(page), [], "the message box open");
+  await page.click("#messageOK");
+  await page.evaluate(() => Page.event(() => Bridge.click("mnuHelpText")));
+  await page.evaluate(() => Page.event(() => Bridge.helpNode("V")));
+  assert.deepEqual(await violations(page), [], "the help window open at a topic");
+  await page.evaluate(() => Page.event(() => Bridge.click("mnuAboutCorvane")));
+  assert.deepEqual(await violations(page), [], "the about box open");
   assert.deepEqual(errors, []);
 });
