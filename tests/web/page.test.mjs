@@ -234,13 +234,17 @@ test("an entry asks in a dialog, takes the typed value, and a refused one is exp
   await page.close();
 });
 
-test("Exit ends the program: the window goes and the run stops", async () => {
-  const { page, errors } = await openPage();
+test("Exit ends the program: the window goes, the run stops, and the page offers to start again", async () => {
+  const { page, errors } = await openPage("#zo=75");
   await page.click("#cmdSimulate");
   await page.click("#cmdCancel");
   assert.equal(await page.$eval("#Form1", (f) => f.hidden), true);
   assert.equal(await page.$eval("#ended", (p) => p.hidden), false);
   assert.deepEqual(await page.evaluate(() => runningTimers()), []);
+  await Promise.all([page.waitForNavigation(), page.click("#startAgain")]);
+  await page.waitForSelector("body[data-ready]");
+  assert.equal(await page.$eval("#Form1", (f) => f.hidden), false);
+  assert.equal(await page.$eval("#lblZo", (l) => l.textContent), "75 Ω", "started again with its set-up");
   assert.deepEqual(errors, []);
   await page.close();
 });

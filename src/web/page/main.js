@@ -44,6 +44,9 @@ const Page = {
   end() {
     document.getElementById("Form1").hidden = true;
     document.getElementById("ended").hidden = false;
+    // A new program from the same address, with the set-up it was opened with.
+    document.getElementById("startAgain").addEventListener("click", () => location.reload());
+    document.getElementById("startAgain").focus();
     Help.discard();
     About.discard();
   },
