@@ -37,16 +37,12 @@ std::string Prefix(const char* option, const QString& typed) {
 }
 
 // Reads a number as the entry does; refusals name the option, the value and the limit.
-struct Checked {
-    std::optional<double> value;
-    std::string refusal;
-};
+using Checked = entry::CheckedNumber;
 Checked CheckNumber(const char* option, const QString& typed, float min, float max,
                     bool nonNegativeOnly) {
-    const entry::CheckedNumber c =
-        entry::CheckNumber(typed.toStdString(), {min, max, nonNegativeOnly});
-    if (!c.value) return {{}, std::string("corvane-trace: --") + option + ": " + c.refusal};
-    return {c.value, {}};
+    Checked c = entry::CheckNumber(typed.toStdString(), {min, max, nonNegativeOnly});
+    if (!c.value) c.refusal = std::string("corvane-trace: --") + option + ": " + c.refusal;
+    return c;
 }
 
 Checked CheckWhole(const char* option, const QString& typed, double min, double max) {

@@ -52,6 +52,9 @@ class Dialogs {
     void Answer(std::string text);
     // The question now shown, or null.
     const Question* Pending() const { return pending_ ? &pending_->question : nullptr; }
+    // Inside Ask: the question is being shown right now (a modal dialog on the desktop), and the
+    // entry that asked it is on the stack.
+    bool Asking() const { return asking_; }
 
   protected:
     // Shows the question; Answer gives the answer, now or later.

@@ -16,7 +16,7 @@ void Session::Answer(std::string text) {
     if (!questions_.Pending()) return;
     questions_.Answer(std::move(text));
     // The view answered at once: StartAsking finds the entry done itself.
-    if (questions_.Showing()) return;
+    if (questions_.Asking()) return;
     if (asking_ && asking_->Done()) asking_.reset();
 }
 

@@ -11,15 +11,12 @@ class View;
 class Questions : public entry::Dialogs {
   public:
     explicit Questions(View& view) : view_(view) {}
-    // Inside the view's showing of a question (a modal dialog on the desktop).
-    bool Showing() const { return showing_; }
 
   protected:
     void Ask(const entry::Question& question) override;
 
   private:
     View& view_;
-    bool showing_ = false;
 };
 
 }  // namespace session

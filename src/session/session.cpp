@@ -33,7 +33,7 @@ void Session::ShowPointer(Pointer shape) {
 void Session::ExitProgram() {
     if (ending_) return;
     ending_ = true;
-    if (!questions_.Showing()) asking_.reset();
+    if (!questions_.Asking()) asking_.reset();
     StopTimer();
     view_.ProgramEnded();
 }

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "display/zoom.h"
 #include "entry/c_locale.h"
 #include "entry/circuit_options.h"
 #include "entry/entry_commands.h"
@@ -24,7 +25,6 @@ namespace {
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 
 constexpr const char* kLinkTitle = "Set-up Link";
-constexpr int kExclamationStyle = 48;
 constexpr std::string_view kHeldWords[] = {"frequency", "cycles", "length"};
 
 int HexDigit(char c) {
@@ -130,7 +130,7 @@ void Session::OpenLink(std::string_view fragment) { StartAsking(ApplyLink(PairsO
 
 entry::Task<> Session::ApplyLink(std::vector<std::pair<std::string, std::string>> pairs) {
     const auto refuse = [this](const std::string& key, const std::string& why) {
-        return questions_.MessageBox(key + ": " + why, kExclamationStyle, kLinkTitle);
+        return questions_.MessageBox(key + ": " + why, display::kExclamationStyle, kLinkTitle);
     };
     // The mode and line type first: the held parameter needs Advanced mode.
     for (const auto& [key, value] : pairs) {
