@@ -51,8 +51,6 @@ const About = {
   },
 
   discard() {
-    About.panel?.remove();
-    About.panel = null;
-    document.getElementById("Form1").focus();
+    About.panel = Panel.discard(About.panel);
   },
 };

@@ -149,8 +149,6 @@ const Help = {
   },
 
   discard() {
-    Help.panel?.remove();
-    Help.panel = null;
-    document.getElementById("Form1").focus();
+    Help.panel = Panel.discard(Help.panel);
   },
 };

@@ -64,6 +64,14 @@ const Panel = {
   },
 
   // Hidden, keeping what it holds; the main window takes the focus back.
+  // A panel closed as through its frame is gone; the focus goes back to the main window.
+  // Returns what the panel's owner then holds: none.
+  discard(panel) {
+    panel?.remove();
+    document.getElementById("Form1").focus();
+    return null;
+  },
+
   hide(panel) {
     panel.hidden = true;
     document.getElementById("Form1").focus();
