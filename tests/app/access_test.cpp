@@ -21,36 +21,22 @@ const std::pair<const char*, Qt::Key> kWays[] = {{"accessible", Qt::Key_unknown}
 
 // What the user did first, then the element worked.
 const std::pair<const char*, const char*> kUses[] = {
-    // Load options: type, buttons, menu and symbol all follow; the selected one, toggled or
-    // clicked, stays selected.
+    // A load option: type, buttons, menu and symbol all follow; the selected one stays selected.
     {"", "optCapacitor"},
-    {"optInductor", "optParallelRC"},
-    {"", "optImpedance"},
-    {"optSeriesRL", "optResistor"},
     {"", "optResistor"},
-    // The held parameter, in Advanced mode.
-    {"mnuAdvanced", "optParameter(0)"},
-    {"mnuAdvanced", "optParameter(2)"},
-    {"mnuAdvanced", "optParameter(1)"},
-    // Check boxes on a plot that shows a step, halted and running.
-    {"halt", "chkVoltage"},
+    {"mnuAdvanced", "optParameter(2)"},  // the held parameter
+    // Check boxes on a plot that shows a step.
     {"halt", "chkCurrent"},
-    {"halt", "chkEnvelope"},
     {"halt|chkEnvelope", "chkEnvelope"},
     {"", "chkMeter"},
     // Buttons: run control, zoom, an entry with its dialog.
     {"", "cmdSimulate"},
     {"halt", "cmdStep"},
-    {"halt", "cmdContinue"},
-    {"halt", "cmdStop"},
     {"halt", "cmdZoomIn"},
     {"", "cmdR1"},
     // Menu items, including those with check marks.
     {"", "mnuAdvanced"},
-    {"mnuAdvanced", "mnuNormal"},
-    {"", "mnuCascadedLine"},
     {"", "mnuSine"},
-    {"", "mnu3volts"},
     {"mnuAdvanced|optParameter(0)", "mnu2Cycles"}};
 
 // Everything a user can see of the window, as text: flags, captions, the plot's and the

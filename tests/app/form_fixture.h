@@ -138,20 +138,5 @@ inline QString ViewDisagrees(const app::Form1& form) {
     }
     return {};
 }
-// The flags that differ between two snapshots, sorted.
-inline QStringList Changes(const Snapshot& before, const Snapshot& after) {
-    QStringList changed = ((before - after) + (after - before)).values();
-    changed.sort();
-    return changed;
-}
-// "enabled: a b visible: c" → "a:enabled", "b:enabled", "c:visible", sorted.
-inline QStringList Expect(const char* text) {
-    QStringList out;
-    QString flag;
-    for (const QString& word : QString(text).split(' ', Qt::SkipEmptyParts))
-        word.endsWith(':') ? void(flag = word.chopped(1)) : void(out << word + ':' + flag);
-    out.sort();
-    return out;
-}
 
 }  // namespace apptest

@@ -1,4 +1,4 @@
-// The help window and the about box beside the real main window, and the irregular tooltips.
+// The help window and the about box beside the real main window.
 
 #include <QtTest>
 #include <QtWidgets>
@@ -139,24 +139,6 @@ class HelpTest : public QObject {
         QTreeWidgetItem* node =
             Tree()->findItems("Meter Display Window", Qt::MatchExactly | Qt::MatchRecursive)[0];
         QCOMPARE(node->toolTip(0), QString("Meter Display Window"));
-    }
-
-    // The irregular tooltips, blanks included, also on hidden and greyed elements.
-    void tooltips() {
-        const std::pair<const char*, const char*> tips[] = {
-            {"optParallelRC", " Parallel RC Load"},
-            {"cmdR2", "Specify Load Resistance "},
-            {"cmdStop", "Stop & Change SetUp"},
-            {"cmdCycles_Len", "For Sinusoidal Sources: # of Cycles seen between Source and Load"},
-            {"cmdZo1", "Line 1 Characteristic Impedance"},  // hidden at start-up
-            {"cmdStep", "Advance 1 Time Step"},             // greyed at start-up
-        };
-        app::Form1 form;
-        for (const auto& [element, text] : tips) {
-            const auto found = form.findChildren<QWidget*>(element);
-            QCOMPARE(found.size(), 1);
-            QCOMPARE(found[0]->toolTip(), QString(text));
-        }
     }
 
     // A run goes on beside the help window and the about box, each open once however often

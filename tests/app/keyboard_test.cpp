@@ -1,11 +1,12 @@
 // The window with the keyboard alone: the order Tab visits the elements in, option groups
 // entered at their selection, focus shown, Escape on the help window and the about box,
-// and the names a screen reader announces.
+// and the names a screen reader announces and the tooltips.
 
 #include <QAccessible>
 
 #include "form_fixture.h"
 #include "session/reading_order.h"
+#include "session/tooltips.h"
 
 using namespace apptest;
 
@@ -117,6 +118,13 @@ class KeyboardTest : public QObject {
                          ->text(QAccessible::Name),
                      held[i]);
         }
+        // Menu items and titles read their captions, blanks included; a pointer resting on an
+        // element shows its tooltip.
+        for (const auto& row : session::MenuTable())
+            if (*row.caption != '-')
+                QCOMPARE(w->MenuItem(row.name)->text(), QString::fromUtf8(row.caption));
+        for (const auto& tip : session::ToolTipTable())
+            QCOMPARE(w->Element(tip.element)->toolTip(), QString::fromLatin1(tip.text));
         // The value labels and the status line read as they show.
         for (const char* label : {"lblR1", "lblDisplay"}) {
             QWidget* widget = w->Element(label);

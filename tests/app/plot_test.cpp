@@ -107,19 +107,6 @@ class PlotTest : public QObject {
         QVERIFY(onRow(196, 1.0, 1, kVoltage));
     }
 
-    // Running, a zoom leaves the traces to the next tick. Ahead of the step the line is at rest,
-    // on the axis row alone: 110.5 rounds to the even 110.
-    void zoomWhileFreeRunning() {
-        Window w;
-        FreeRun(*w, 20);
-        const QImage before = w->Picture1->Surface().copy();
-        Click(w->cmdZoomIn);
-        QCOMPARE(w->Picture1->Surface(), before);
-        w->Timer1_Timer();
-        QCOMPARE(RowsOf(*w, X(5), kVoltage), QList<int>{Y(0.5, 2)});
-        QCOMPARE(RowsOf(*w, X(100), kVoltage), QList<int>{110});
-    }
-
     // A press with the meter on reaches the session only inside the frame; the window shows the
     // reading and the cross-hair it reports, and the arrow again after Continue.
     void meterPresses_data() { Rows(std::size(kPresses)); }
@@ -138,38 +125,6 @@ class PlotTest : public QObject {
         QCOMPARE(w->Model().StepMode, reads);
         Click(w->cmdContinue);
         QCOMPARE(w->Picture1->cursor().shape(), Qt::ArrowCursor);
-    }
-
-    // The boxes as a user works them, by clicks on a halted plot: a trace box empties the plot
-    // until the next step, which draws what is now chosen; the envelope box turns it green and
-    // empty, and white and empty again when switched off.
-    void boxesClickedWhileHalted() {
-        Window w;
-        w->Model().LoadResistance = 1e10;
-        Halt(*w, 250);
-        const int traced = RowsOf(*w, X(180), kVoltage).size();
-        QCOMPARE(traced, 1);
-        const auto only = [&](QRgb colour) {
-            return RowsOf(*w, X(180), colour).size() == 221 &&
-                   RowsOf(*w, X(50), colour).size() == 221;
-        };
-        Click(w->chkCurrent);
-        QVERIFY(only(kWhite));
-        Click(w->cmdStep);
-        w->Timer1_Timer();
-        QCOMPARE(RowsOf(*w, X(180), kVoltage).size(), 1);
-        QCOMPARE(RowsOf(*w, X(50), kCurrent).size(), 1);
-        Click(w->chkVoltage);
-        QVERIFY(only(kWhite));
-        Click(w->chkEnvelope);
-        QCOMPARE(w->Picture1->BackColor(), QColor(kGreen));
-        QVERIFY(only(kGreen));
-        Click(w->cmdStep);
-        w->Timer1_Timer();
-        QCOMPARE(RowsOf(*w, X(50), kCurrent).size(), 1);
-        Click(w->chkEnvelope);
-        QCOMPARE(w->Picture1->BackColor(), QColor(kWhite));
-        QVERIFY(only(kWhite));
     }
 
     // A sine into an open load: once the reflection is back the line holds a standing wave, its

@@ -67,13 +67,16 @@ std::vector<std::string> Split(const std::string& text) {
 }
 
 // Each step in turn: an option button or check box is selected, any other name clicked; "run"
-// and "halt" bring a run one tick in, free or halted.
+// and "halt" bring a run one tick in, free or halted; "stop" is Stop and the tick due.
 void Activate(Run& r, const std::string& steps) {
     for (const std::string& step : Split(steps)) {
         if (step == "run" || step == "halt") {
             r.s.sldSpeedControl_Change(1);
             r.s.Click("cmdSimulate");
             if (step == "halt") r.s.Click("cmdStep");
+            r.s.Timer1_Timer();
+        } else if (step == "stop") {
+            r.s.Click("cmdStop");
             r.s.Timer1_Timer();
         } else if (step.starts_with("opt") || step.starts_with("chk")) {
             r.s.Toggle(step, true);
@@ -136,6 +139,14 @@ const SetUp kSetUps[] = {
     {"optSeriesRL", "optImpedance",
      "enabled: cmdLu lblL cmdX2 lblX2 visible: mnuRLLoad mnuZLoad checked: optSeriesRL "
      "optImpedance"},
+    // Stop gives back exactly the set-up the run took away, in either mode and whichever
+    // parameter is held; halted or running, and with a Step in between.
+    {"", "run|stop", ""},
+    {"mnuAdvanced", "halt|stop", ""},
+    {"mnuAdvanced|optParameter(0)", "run|cmdStep|stop", ""},
+    {"mnuAdvanced|optParameter(2)|mnuCascadedLine", "run|stop", ""},
+    {"mnuAdvanced|optParameter(2)|mnuCascadedLine", "halt|stop", ""},
+    {"mnuAdvanced|optParameter(2)|mnuCascadedLine", "run|cmdStep|stop", ""},
 };
 
 // One row in a fresh, started session; its flags, captions, questions, model and load symbol.
