@@ -50,8 +50,10 @@ const Elements = {
       case "option": {
         const input = create("input", row.name);
         input.type = row.kind === "option" ? "radio" : "checkbox";
-        // The program decides what the other boxes show: an option button has no group of
-        // its own on the page, and the program's reports clear the one that was selected.
+        // The option buttons of a frame are one group, as on the desktop: Tab stops at the
+        // selected one and the arrow keys move the selection. The program still decides what
+        // every box shows: its reports clear the one that was selected.
+        if (row.kind === "option") input.name = row.container;
         input.addEventListener("change", () => Page.event(() => Bridge.toggle(row.name, input.checked)));
         const caption = create("span");
         caption.className = "caption";
