@@ -1,6 +1,6 @@
 #pragma once
-// What the window tests share: scripted dialogs, a fresh window, clicks, runs, and a snapshot of
-// every element's flags to see exactly what an action changed.
+// What the window tests share: scripted dialogs, a fresh window, clicks, runs, a snapshot of
+// every element's flags, and where the widgets show other flags than the window holds.
 
 #include <QtTest>
 #include <QtWidgets>
